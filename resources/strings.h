@@ -1,0 +1,6 @@
+#pragma once
+
+#include <string_view>
+
+// The string resources of the program.
+std::string_view LoadResourceString(int stringId);
