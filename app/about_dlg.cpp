@@ -1,0 +1,15 @@
+#include "app/about_dlg.h"
+
+#include "platform/data_exchange.h"
+#include "resources/resource_ids.h"
+
+CAboutDlg::CAboutDlg(QWidget* parent) : CDialog(IDD_ABOUTBOX, parent) {}
+
+void CAboutDlg::DoDataExchange(CDataExchange& dx) {
+    DDX_Text(dx, IDC_VERSION, m_strVersion);
+}
+
+void CAboutDlg::OnShowWindow() {
+    m_strVersion = QStringLiteral("2.6");
+    UpdateData(false);
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "config/config_image.h"
+#include "platform/dialog.h"
+#include "platform/menu_builder.h"
+
+#include <QIcon>
+#include <QString>
+#include <string>
+
+class QPlainTextEdit;
+
+// The selected COM port: one digit '1' to '9' and a NUL, so it also serves as a text.
+extern char g_comPortDigit[2];
+
+// The console window: the menu through which every command is reached, the picture of the
+// module and the log pane in which the commands report.
+class CConsoleDlg : public CDialog {
+public:
+    // argumentText: the command line after the program's name, as one text.
+    explicit CConsoleDlg(std::string argumentText, QWidget* parent = nullptr);
+
+    ConfigImage& Image() { return m_image; }
+    const CMenu& Menu() const { return m_menu; }
+
+    // The log has two layers: the log text m_strLog, which the window's own commands change,
+    // and the pane, to which the module operations append.
+    void RefreshLogPane();
+    void ClearLogPane();
+    void AppendToLogPane(const QString& text);
+
+    void OnLoadFile();
+    void OnSaveFile();
+    void OnExit();
+    void OnComPort(char digit);
+    void OnAbout();
+
+    QString m_strLog;
+
+protected:
+    void DoDataExchange(CDataExchange& dx) override;
+    void OnInitDialog() override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+
+private:
+    void AddMenuHandlers();
+    void LoadStartupFile();
+    void TraceKey(const QString& trace);
+
+    std::string m_argumentText;
+    ConfigImage m_image{};
+    QPlainTextEdit* m_editLog = nullptr;
+    QIcon m_hIcon;
+    CMenu m_menu;
+};

@@ -1,0 +1,64 @@
+#include "app/console_dlg.h"
+
+#include "app/command_line.h"
+#include "app/file_paths.h"
+#include "config/config_file.h"
+#include "platform/file_dialogs.h"
+#include "platform/message_box.h"
+
+namespace {
+
+QString Line(const QString& text) {
+    return text + QStringLiteral("\r\n");
+}
+
+} // namespace
+
+// A rejected file leaves the image as it was and says so in the log; a file that does not
+// open is skipped without a word.
+void CConsoleDlg::LoadStartupFile() {
+    const QString name = QString::fromStdString(StartupFileName(m_argumentText));
+    switch (ReadConfigFile(ToFileSystemPath(name), m_image)) {
+    case ReadResult::NotOpened:
+        return;
+    case ReadResult::Loaded:
+        m_strLog = Line(QStringLiteral("Ustawienia odczytane z pliku:")) + Line(name);
+        return;
+    case ReadResult::Rejected:
+        m_strLog = Line(QStringLiteral("Niewłaściwy format pliku !")) + Line(name);
+        return;
+    }
+}
+
+void CConsoleDlg::OnLoadFile() {
+    const std::optional<QString> chosen = AskFileName(FileDialogKind::Open, this);
+    if (chosen) {
+        switch (ReadConfigFile(ToFileSystemPath(*chosen), m_image)) {
+        case ReadResult::NotOpened:
+            ShowMessageBox("Błąd otwarcia pliku !");
+            break;
+        case ReadResult::Loaded:
+            m_strLog += Line(QStringLiteral("Odczytano konfigurację z pliku:")) +
+                        Line(LogFormOfPath(*chosen));
+            break;
+        case ReadResult::Rejected:
+            ShowMessageBox("Niewłaściwy format pliku !");
+            break;
+        }
+    }
+    RefreshLogPane();
+}
+
+void CConsoleDlg::OnSaveFile() {
+    const std::optional<QString> chosen = AskFileName(FileDialogKind::Save, this);
+    if (!chosen) {
+        return;
+    }
+    if (!WriteConfigFile(ToFileSystemPath(SaveTargetPath(*chosen)), m_image)) {
+        ShowMessageBox("Błąd zapisu pliku !");
+        return;
+    }
+    m_strLog +=
+        Line(QStringLiteral("Zapisano konfigurację do pliku:")) + Line(LogFormOfPath(*chosen));
+    RefreshLogPane();
+}
