@@ -4,3 +4,8 @@
 
 const DialogTemplate& AboutTemplate();
 const DialogTemplate& ConsoleTemplate();
+const DialogTemplate& GeneralSettingsTemplate();
+const DialogTemplate& LineSettingsTemplate();
+const DialogTemplate& ReportsControlTemplate();
+const DialogTemplate& SmsTextsTemplate();
+const DialogTemplate& VariableCodesTemplate();
