@@ -40,6 +40,9 @@ void CConsoleDlg::AddMenuHandlers() {
     AddCommandHandler(ID_SAVE_FILE, [this] { OnSaveFile(); });
     AddCommandHandler(ID_EXIT, [this] { OnExit(); });
     AddCommandHandler(IDM_ABOUTBOX, [this] { OnAbout(); });
+    AddCommandHandler(ID_READ_CONFIGURATION, [this] { OnReadConfiguration(); });
+    AddCommandHandler(ID_SEND_CONFIGURATION, [this] { OnSendConfiguration(); });
+    AddCommandHandler(ID_MODULE_VERSION, [this] { OnModuleVersion(); });
     for (std::size_t i = 0; i < kComPortCommands.size(); ++i) {
         const char digit = static_cast<char>('1' + i);
         AddCommandHandler(kComPortCommands[i], [this, digit] { OnComPort(digit); });

@@ -6,8 +6,10 @@
 
 #include <QIcon>
 #include <QString>
+#include <functional>
 #include <string>
 
+class OperationLog;
 class QPlainTextEdit;
 
 // The selected COM port: one digit '1' to '9' and a NUL, so it also serves as a text.
@@ -34,12 +36,16 @@ public:
     void OnExit();
     void OnComPort(char digit);
     void OnAbout();
+    void OnReadConfiguration();
+    void OnSendConfiguration();
+    void OnModuleVersion();
 
     QString m_strLog;
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;
     void OnInitDialog() override;
+    void OnCancel() override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
@@ -48,10 +54,13 @@ private:
     void AddMenuHandlers();
     void LoadStartupFile();
     void TraceKey(const QString& trace);
+    void RunOperation(const std::function<void(OperationLog&)>& operation);
 
     std::string m_argumentText;
     ConfigImage m_image{};
     QPlainTextEdit* m_editLog = nullptr;
     QIcon m_hIcon;
     CMenu m_menu;
+    bool m_operationRunning = false;
+    bool m_closeRequested = false;
 };

@@ -4,18 +4,30 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QThread>
 
 namespace {
 
-void ShowWarningBox(const std::string& utf8Text) {
-    QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(),
-                    QString::fromStdString(utf8Text), QMessageBox::Ok,
-                    QApplication::activeWindow());
+void ShowWarningBox(const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), text,
+                    QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
+}
+
+// A module operation running on its own thread waits here until the user has closed the box,
+// as it would on the window's thread.
+void ShowWarningBoxOnWindowThread(const std::string& utf8Text) {
+    const QString text = QString::fromStdString(utf8Text);
+    if (QThread::currentThread() == qApp->thread()) {
+        ShowWarningBox(text);
+        return;
+    }
+    QMetaObject::invokeMethod(
+        qApp, [&text] { ShowWarningBox(text); }, Qt::BlockingQueuedConnection);
 }
 
 } // namespace
 
 void InstallQtMessageBox() {
-    SetMessageBoxHandler(ShowWarningBox);
+    SetMessageBoxHandler(ShowWarningBoxOnWindowThread);
 }
