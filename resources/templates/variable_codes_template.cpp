@@ -11,8 +11,12 @@ const DialogTemplate& VariableCodesTemplate() {
         229,
         219,
         {
-            {IDOK, ControlKind::DefaultPushButton, "OK", {7, 198, 50, 14}},
-            {IDCANCEL, ControlKind::PushButton, "Anuluj", {64, 198, 50, 14}},
+            {IDC_CODES_LIST,
+             ControlKind::Edit,
+             "",
+             {7, 7, 215, 187},
+             MultiLine | ReadOnly | VerticalScroll | Border},
+            {IDOK, ControlKind::DefaultPushButton, "OK", {89, 198, 50, 14}},
         },
     };
     return kTemplate;

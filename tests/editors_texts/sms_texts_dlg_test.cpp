@@ -1,0 +1,153 @@
+#include "editors/sms_texts_dlg.h"
+#include "editors/variable_codes_dlg.h"
+#include "platform/log_pane.h"
+#include "resources/resource_ids.h"
+#include "tests/ui/ui_test_support.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+constexpr int kTextIds[] = {
+    IDC_TEXT_LINE_1, IDC_TEXT_LINE_2,  IDC_TEXT_LINE_3, IDC_TEXT_LINE_4,
+    IDC_TEXT_LINE_5, IDC_TEXT_LINE_6,  IDC_TEXT_LINE_7, IDC_TEXT_LINE_8,
+    IDC_TEXT_LINE_9, IDC_TEXT_LINE_10, IDC_TEXT_REPORT,
+};
+
+std::size_t SlotOffset(int text) {
+    return 50 + 40 * static_cast<std::size_t>(text);
+}
+
+void Store(ConfigImage& image, std::size_t offset, const std::string& bytes) {
+    std::ranges::copy(bytes, image.begin() + static_cast<std::ptrdiff_t>(offset));
+}
+
+// Every byte differs from its neighbours, so a write to a wrong place shows; each slot holds
+// "Wejscie n" and the code of the line's number, then a terminator and old bytes.
+ConfigImage SampleImage() {
+    ConfigImage image;
+    for (std::size_t i = 0; i < image.size(); ++i) {
+        image[i] = static_cast<std::uint8_t>(i * 7 + 3);
+    }
+    for (int text = 0; text < 11; ++text) {
+        Store(image, SlotOffset(text),
+              "Wejscie " + std::to_string(text + 1) + " \xAA" + std::string(1, '\0'));
+    }
+    return image;
+}
+
+class SmsTextsDialog : public ::testing::Test {
+protected:
+    SmsTextsDialog() {
+        dialog.SetImage(&image);
+        dialog.show();
+    }
+
+    QLineEdit& Text(int text) { return *dialog.Item<QLineEdit>(kTextIds[text]); }
+    void Type(int text, const QString& value) { Text(text).setText(value); }
+
+    const ConfigImage original = SampleImage();
+    ConfigImage image = original;
+    CSmsTextsDlg dialog;
+    MessageBoxRecorder messages;
+};
+
+TEST_F(SmsTextsDialog, ShowsTheStoredTextsEachTimeItIsShown) {
+    EXPECT_EQ(Text(0).text(), "Wejscie 1 $170");
+    EXPECT_EQ(Text(10).text(), "Wejscie 11 $170");
+
+    dialog.hide();
+    Store(image, SlotOffset(9), std::string(1, '\xFF'));
+    Store(image, SlotOffset(10), std::string("\x01\x1F\x7F\x80", 4) + '\0');
+    dialog.show();
+    EXPECT_EQ(Text(9).text(), "");
+    EXPECT_EQ(Text(10).text(), QString::fromLatin1("\x01\x1F\x7F$128"));
+}
+
+TEST_F(SmsTextsDialog, AcceptedOkWritesOnlyTheTextsInTheirSlots) {
+    Type(0, "Alarm $170");
+    Type(1, "");
+    Type(2, "Włamanie $065");
+    Type(10, QString(40, u'r'));
+    dialog.SendCommand(IDOK);
+
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_EQ(dialog.result(), IDOK);
+    EXPECT_FALSE(dialog.isVisible());
+    ConfigImage expected = original;
+    Store(expected, 50, std::string("Alarm \xAA", 7) + '\0');
+    Store(expected, 90, std::string(1, '\0'));
+    Store(expected, 130, std::string("Wlamanie A") + '\0');
+    Store(expected, 450, std::string(40, 'r'));
+    EXPECT_EQ(image, expected);
+}
+
+TEST_F(SmsTextsDialog, RefusedOkReportsTheFirstFaultyTextAndWritesNothing) {
+    Type(0, "Nowy tekst");
+    Type(4, QString(41, u'x'));
+    Type(7, "Temperatura 20°C");
+    Type(9, QString(41, u'y'));
+    dialog.SendCommand(IDOK);
+
+    EXPECT_EQ(messages.texts,
+              std::vector<std::string>{"Powiadomienie linii 5 za długie.\nMax. 40 znaków !"});
+    EXPECT_EQ(image, original);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.focusWidget(), &Text(4));
+    EXPECT_EQ(Text(0).text(), "Nowy tekst");
+
+    Type(4, "Krotszy");
+    dialog.SendCommand(IDOK);
+    EXPECT_EQ(messages.texts.back(), "Powiadomienie linii 8 zawiera niedozwolony znak.");
+    Type(7, "Temperatura 20C");
+    dialog.SendCommand(IDOK);
+    EXPECT_EQ(messages.texts.back(), "Powiadomienie linii 10 za długie.\nMax. 40 znaków !");
+    EXPECT_EQ(image, original);
+    EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST_F(SmsTextsDialog, RefusesAFaultyReportWithItsOwnMessages) {
+    Type(10, QString(30, u'r') + QString("$170").repeated(11));
+    dialog.SendCommand(IDOK);
+    Type(10, "Raport 🔥");
+    dialog.SendCommand(IDOK);
+
+    EXPECT_EQ(messages.texts,
+              (std::vector<std::string>{"Treść raportu za długa.\nMax. 40 znaków !",
+                                        "Treść raportu zawiera niedozwolony znak."}));
+    EXPECT_EQ(image, original);
+}
+
+TEST_F(SmsTextsDialog, CancelWritesNothing) {
+    Type(0, "Zmieniony");
+    Type(10, "");
+    dialog.SendCommand(IDCANCEL);
+    EXPECT_EQ(dialog.result(), IDCANCEL);
+    EXPECT_EQ(image, original);
+}
+
+TEST_F(SmsTextsDialog, CodesListOpensOverTheDialogWithItsTextOnce) {
+    Type(3, "W trakcie edycji");
+    for (int opening = 0; opening < 2; ++opening) {
+        QString list;
+        const bool opened =
+            WithNextModalDialog([&] { dialog.SendCommand(IDC_VARIABLE_CODES); },
+                                [&](QDialog& codes) {
+                                    EXPECT_TRUE(dynamic_cast<CVariableCodesDlg*>(&codes));
+                                    EXPECT_EQ(codes.parentWidget(), &dialog);
+                                    list = PaneText(*codes.findChild<QPlainTextEdit*>());
+                                });
+        ASSERT_TRUE(opened);
+        EXPECT_EQ(list.count("\r\n"), 22);
+        EXPECT_EQ(list.count("$170"), 1);
+    }
+    EXPECT_EQ(Text(3).text(), "W trakcie edycji");
+    EXPECT_EQ(image, original);
+}
+
+} // namespace
