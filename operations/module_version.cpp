@@ -1,14 +1,15 @@
 #include "operations/module_version.h"
 
+#include "editors/cp1250_codec.h"
 #include "operations/module_session.h"
 
 #include <cstring>
 
 namespace {
 
-// The reply as received, up to its terminating zero byte.
+// The reply as received, up to its terminating zero byte; its bytes are code page 1250 text.
 std::string ReplyText(const VersionReply& reply) {
-    return std::string(reply.data(), std::strlen(reply.data()));
+    return Cp1250ToUtf8(std::string_view(reply.data(), std::strlen(reply.data())));
 }
 
 } // namespace

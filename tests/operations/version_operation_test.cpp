@@ -24,6 +24,10 @@ TEST_F(VersionOperationTest, ShowsTenBytesAsReceivedAndStopsAtAZeroByte) {
     EXPECT_EQ(log.pane, kContactLines + "Wersja modułu : G8v\x01\x7f"
                                         "56789\r\n");
 
+    StartModule({}, {}, "G8v\xB9");
+    ShowModuleVersion(link, '1', log);
+    EXPECT_EQ(log.pane, kContactLines + "Wersja modułu : G8vą\r\n") << "module texts are cp1250";
+
     StartModule({}, {}, std::string("G8v2\0xyz", 8));
     ShowModuleVersion(link, '1', log);
     EXPECT_EQ(log.pane, kContactLines + "Wersja modułu : G8v2\r\n");
