@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <algorithm>
 #include <limits>
 
 CDataExchange::CDataExchange(CDialog& dialog, bool saveAndValidate)
@@ -34,6 +35,15 @@ namespace {
 
 bool IsBlank(QChar c) {
     return c == u' ' || c == u'\t';
+}
+
+// A typing limit must never cut a value that is already longer: it would be stored shortened
+// on OK without anyone having changed it. Such a value is shown whole, and its check refuses it.
+void SetWholeText(QLineEdit& edit, const QString& text) {
+    if (text.size() > edit.maxLength()) {
+        edit.setMaxLength(static_cast<int>(text.size()));
+    }
+    edit.setText(text);
 }
 
 } // namespace
@@ -74,7 +84,7 @@ void DDX_Text(CDataExchange& dx, int controlId, QString& value) {
     QWidget* control = dx.PrepareControl(controlId);
     const bool save = dx.m_bSaveAndValidate;
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
-        save ? void(value = edit->text()) : edit->setText(value);
+        save ? void(value = edit->text()) : SetWholeText(*edit, value);
     } else if (auto* pane = qobject_cast<QPlainTextEdit*>(control)) {
         save ? void(value = PaneText(*pane)) : SetPaneText(*pane, value);
     } else if (auto* label = qobject_cast<QLabel*>(control)) {
@@ -124,7 +134,7 @@ void DDV_MaxChars(CDataExchange& dx, const QString& value, int maxChars) {
     }
     if (!dx.m_bSaveAndValidate) {
         if (auto* edit = qobject_cast<QLineEdit*>(dx.LastControl())) {
-            edit->setMaxLength(maxChars);
+            edit->setMaxLength(std::max(maxChars, static_cast<int>(edit->text().size())));
         }
     } else if (value.size() > maxChars) {
         dx.Fail(QStringLiteral("Please enter no more than %1 characters.").arg(maxChars));

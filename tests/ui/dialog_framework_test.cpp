@@ -105,6 +105,14 @@ TEST(DataExchange, ShowsValuesAndLimitsTextTowardsTheControls) {
     EXPECT_EQ(dialog.Item<QLineEdit>(kNameBox)->maxLength(), 4);
     EXPECT_EQ(dialog.Item<QLineEdit>(kLimitBox)->text(), QStringLiteral("-7"));
     EXPECT_TRUE(dialog.Item<QCheckBox>(kActiveBox)->isChecked());
+
+    dialog.name = QStringLiteral("123456");
+    dialog.UpdateData(false);
+    EXPECT_EQ(dialog.Item<QLineEdit>(kNameBox)->text(), QStringLiteral("123456"))
+        << "a longer value is shown whole, for its check to refuse it";
+    MessageBoxRecorder messages;
+    EXPECT_FALSE(dialog.UpdateData(true));
+    EXPECT_EQ(messages.texts, std::vector<std::string>{"Please enter no more than 4 characters."});
 }
 
 TEST(DataExchange, TakesOverEveryValueWhenAllChecksPass) {

@@ -1,0 +1,203 @@
+#include "editors/general_settings_dlg.h"
+
+#include "editors/little_endian_codec.h"
+#include "editors/network_code_codec.h"
+#include "editors/phone_number_codec.h"
+#include "editors/pin_codec.h"
+#include "editors/temperature_codec.h"
+#include "platform/data_exchange.h"
+#include "resources/resource_ids.h"
+
+#include <array>
+#include <span>
+
+namespace {
+
+constexpr std::size_t kNetworkCodeOffset = 3;
+constexpr std::size_t kPinOffset = 6;
+constexpr std::size_t kSmscSlotOffset = 10;
+constexpr std::size_t kPhone1SlotOffset = 20;
+constexpr std::size_t kPhone2SlotOffset = 30;
+constexpr std::size_t kPhone3SlotOffset = 40;
+constexpr std::size_t kReportPeriodOffset = 501;
+constexpr std::size_t kThermostat1LowOffset = 504;
+constexpr std::size_t kThermostat1HighOffset = 505;
+// Shared with the reports and control editor, which owns the other bits.
+constexpr std::size_t kSharedFlagsOffset = 506;
+constexpr int kThermostat2ActiveBit = 5;
+constexpr std::size_t kThermostat2LowOffset = 507;
+constexpr std::size_t kThermostat2HighOffset = 508;
+constexpr std::size_t kSmsLimitOffset = 509;
+constexpr std::size_t kSwitchesOffset = 510;
+constexpr std::size_t kSirenTimeOffset = 511;
+
+constexpr int kMaxPhoneNumberChars = 14;
+constexpr int kMaxPinChars = 4;
+constexpr int kMaxByte = 255;
+constexpr int kMaxWord = 65535;
+
+// The check boxes of the switch byte, bit 0 first.
+constexpr std::array<int, 8> kSwitchBoxes = {
+    IDC_SMS_LIMIT_ACTIVE,     IDC_PERIODIC_REPORT_ACTIVE, IDC_THERMOSTAT_1_ACTIVE,
+    IDC_DISARMING_L1_ACTIVE,  IDC_SIREN_ACTIVE,           IDC_TEMPERATURE_1_NOTIFY,
+    IDC_TEMPERATURE_2_NOTIFY, IDC_OUTPUT_REMANENCE,
+};
+
+struct OperatorNumber {
+    int buttonId;
+    const char* smscNumber;
+};
+
+constexpr std::array<OperatorNumber, 4> kOperatorNumbers = {{
+    {IDC_OPERATOR_T_MOBILE, "+48602951111"},
+    {IDC_OPERATOR_ORANGE, "+48501200777"},
+    {IDC_OPERATOR_PLUS, "+48601000310"},
+    {IDC_OPERATOR_PLAY, "+48790998250"},
+}};
+
+template <std::size_t Offset, std::size_t Size, class Image> auto Field(Image& image) {
+    return std::span(image).template subspan<Offset, Size>();
+}
+
+template <std::size_t Offset, class Image> auto PhoneSlot(Image& image) {
+    return Field<Offset, kPhoneNumberSlotSize>(image);
+}
+
+QString PhoneNumberText(ConstPhoneNumberSlot slot) {
+    return QString::fromStdU32String(DecodePhoneNumber(slot));
+}
+
+// A check of the editor's own, placed among the framework's checks of the same exchange.
+void Require(CDataExchange& dx, int controlId, bool passed, const QString& message) {
+    if (dx.Active() && dx.m_bSaveAndValidate && !passed) {
+        dx.PrepareControl(controlId);
+        dx.Fail(message);
+    }
+}
+
+void ExchangePhoneNumber(CDataExchange& dx, int controlId, QString& text) {
+    DDX_Text(dx, controlId, text);
+    DDV_MaxChars(dx, text, kMaxPhoneNumberChars);
+    Require(dx, controlId, IsStorablePhoneNumber(text.toStdU32String()),
+            QStringLiteral("Niewłaściwy numer telefonu. Dozwolone są tylko cyfry, na początku + "
+                           "lub *."));
+}
+
+void ExchangePin(CDataExchange& dx, QString& pin) {
+    DDX_Text(dx, IDC_PIN, pin);
+    DDV_MaxChars(dx, pin, kMaxPinChars);
+    Require(dx, IDC_PIN, IsStorablePin(pin.toStdU32String()),
+            QStringLiteral("Numer PIN może zawierać tylko cyfry."));
+}
+
+void ExchangeNumber(CDataExchange& dx, int controlId, int& value, int maxValue) {
+    DDX_Text(dx, controlId, value);
+    DDV_MinMaxInt(dx, value, 0, maxValue);
+}
+
+// The limits are read before they are range-checked, so the range check names its box itself.
+void CheckTemperature(CDataExchange& dx, int controlId, int celsius) {
+    dx.PrepareControl(controlId);
+    DDV_MinMaxInt(dx, celsius, kMinTemperature, kMaxTemperature);
+}
+
+} // namespace
+
+CGeneralSettingsDlg::CGeneralSettingsDlg(QWidget* parent) : CDialog(IDD_GENERAL_SETTINGS, parent) {
+    for (const OperatorNumber& entry : kOperatorNumbers) {
+        AddCommandHandler(entry.buttonId, [this, entry] {
+            PutOperatorNumber(QString::fromLatin1(entry.smscNumber));
+        });
+    }
+}
+
+// Values are taken over and checked in this order, which decides the message a technician sees
+// when several boxes are wrong at once.
+void CGeneralSettingsDlg::DoDataExchange(CDataExchange& dx) {
+    // Check boxes cannot fail, so a failed check elsewhere never throws away their changes.
+    for (std::size_t bit = 0; bit < kSwitchBoxes.size(); ++bit) {
+        DDX_Check(dx, kSwitchBoxes[bit], m_switches[bit]);
+    }
+    DDX_Check(dx, IDC_THERMOSTAT_2_ACTIVE, m_bThermostat2Active);
+    ExchangePhoneNumber(dx, IDC_PHONE_1, m_strPhone1);
+    ExchangePhoneNumber(dx, IDC_PHONE_2, m_strPhone2);
+    ExchangePhoneNumber(dx, IDC_PHONE_3, m_strPhone3);
+    ExchangePhoneNumber(dx, IDC_SMSC_NUMBER, m_strSmscNumber);
+    ExchangeNumber(dx, IDC_SMS_LIMIT, m_nSmsLimit, kMaxByte);
+    ExchangeNumber(dx, IDC_REPORT_PERIOD, m_nReportPeriod, kMaxWord);
+    DDX_Text(dx, IDC_THERMOSTAT_1_HIGH, m_nThermostat1High);
+    DDX_Text(dx, IDC_THERMOSTAT_1_LOW, m_nThermostat1Low);
+    CheckTemperature(dx, IDC_THERMOSTAT_1_LOW, m_nThermostat1Low);
+    CheckTemperature(dx, IDC_THERMOSTAT_1_HIGH, m_nThermostat1High);
+    ExchangeNumber(dx, IDC_SIREN_TIME, m_nSirenTime, kMaxByte);
+    DDX_Text(dx, IDC_THERMOSTAT_2_LOW, m_nThermostat2Low);
+    DDX_Text(dx, IDC_THERMOSTAT_2_HIGH, m_nThermostat2High);
+    CheckTemperature(dx, IDC_THERMOSTAT_2_LOW, m_nThermostat2Low);
+    CheckTemperature(dx, IDC_THERMOSTAT_2_HIGH, m_nThermostat2High);
+    ExchangePin(dx, m_strPin);
+    ExchangeNumber(dx, IDC_NETWORK_CODE, m_nNetworkCode, kMaxWord);
+}
+
+void CGeneralSettingsDlg::OnShowWindow() {
+    if (m_pImage != nullptr) {
+        LoadFromImage(*m_pImage);
+    }
+    UpdateData(false);
+}
+
+void CGeneralSettingsDlg::OnOK() {
+    if (!UpdateData(true)) {
+        return;
+    }
+    if (m_pImage != nullptr) {
+        StoreIntoImage(*m_pImage);
+    }
+    EndDialog(IDOK);
+}
+
+// Takes over what is in the boxes first, so that nothing typed so far is lost. A failed check
+// stops the taking over, and the boxes it did not reach show their previous values again. The
+// image is written only by OK.
+void CGeneralSettingsDlg::PutOperatorNumber(const QString& smscNumber) {
+    UpdateData(true);
+    m_strSmscNumber = smscNumber;
+    UpdateData(false);
+}
+
+void CGeneralSettingsDlg::LoadFromImage(const ConfigImage& image) {
+    m_strSmscNumber = PhoneNumberText(PhoneSlot<kSmscSlotOffset>(image));
+    m_strPhone1 = PhoneNumberText(PhoneSlot<kPhone1SlotOffset>(image));
+    m_strPhone2 = PhoneNumberText(PhoneSlot<kPhone2SlotOffset>(image));
+    m_strPhone3 = PhoneNumberText(PhoneSlot<kPhone3SlotOffset>(image));
+    m_nThermostat1Low = DecodeTemperature(image[kThermostat1LowOffset], kLowLimitInstead);
+    m_nThermostat1High = DecodeTemperature(image[kThermostat1HighOffset], kHighLimitInstead);
+    m_nReportPeriod = ReadLittleEndian16(Field<kReportPeriodOffset, 2>(image));
+    m_nSmsLimit = image[kSmsLimitOffset];
+    m_switches = DecodeSwitches(image[kSwitchesOffset]);
+    m_nThermostat2Low = DecodeTemperature(image[kThermostat2LowOffset], kLowLimitInstead);
+    m_nThermostat2High = DecodeTemperature(image[kThermostat2HighOffset], kHighLimitInstead);
+    m_nSirenTime = image[kSirenTimeOffset];
+    m_nNetworkCode = DecodeNetworkCode(Field<kNetworkCodeOffset, 2>(image));
+    m_bThermostat2Active = IsBitSet(image[kSharedFlagsOffset], kThermostat2ActiveBit);
+    m_strPin = QString::fromStdU32String(DecodePin(Field<kPinOffset, kPinFieldSize>(image)));
+}
+
+void CGeneralSettingsDlg::StoreIntoImage(ConfigImage& image) const {
+    EncodePhoneNumber(m_strSmscNumber.toStdU32String(), PhoneSlot<kSmscSlotOffset>(image));
+    EncodePhoneNumber(m_strPhone1.toStdU32String(), PhoneSlot<kPhone1SlotOffset>(image));
+    EncodePhoneNumber(m_strPhone2.toStdU32String(), PhoneSlot<kPhone2SlotOffset>(image));
+    EncodePhoneNumber(m_strPhone3.toStdU32String(), PhoneSlot<kPhone3SlotOffset>(image));
+    EncodePin(m_strPin.toStdU32String(), Field<kPinOffset, kPinFieldSize>(image));
+    image[kThermostat1LowOffset] = EncodeTemperature(m_nThermostat1Low);
+    image[kThermostat1HighOffset] = EncodeTemperature(m_nThermostat1High);
+    WriteLittleEndian16(static_cast<std::uint16_t>(m_nReportPeriod),
+                        Field<kReportPeriodOffset, 2>(image));
+    image[kSmsLimitOffset] = static_cast<std::uint8_t>(m_nSmsLimit);
+    image[kSwitchesOffset] = EncodeSwitches(m_switches);
+    image[kThermostat2LowOffset] = EncodeTemperature(m_nThermostat2Low);
+    image[kThermostat2HighOffset] = EncodeTemperature(m_nThermostat2High);
+    image[kSirenTimeOffset] = static_cast<std::uint8_t>(m_nSirenTime);
+    EncodeNetworkCode(m_nNetworkCode, Field<kNetworkCodeOffset, 2>(image));
+    image[kSharedFlagsOffset] =
+        WithBit(image[kSharedFlagsOffset], kThermostat2ActiveBit, m_bThermostat2Active);
+}

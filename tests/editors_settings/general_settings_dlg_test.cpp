@@ -1,0 +1,303 @@
+#include "editors/general_settings_dlg.h"
+
+#include "editors/phone_number_codec.h"
+#include "resources/resource_ids.h"
+#include "tests/ui/ui_test_support.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <deque>
+#include <gtest/gtest.h>
+#include <map>
+#include <random>
+#include <span>
+
+namespace {
+
+constexpr int kSwitchBoxes[] = {IDC_SMS_LIMIT_ACTIVE,     IDC_PERIODIC_REPORT_ACTIVE,
+                                IDC_THERMOSTAT_1_ACTIVE,  IDC_DISARMING_L1_ACTIVE,
+                                IDC_SIREN_ACTIVE,         IDC_TEMPERATURE_1_NOTIFY,
+                                IDC_TEMPERATURE_2_NOTIFY, IDC_OUTPUT_REMANENCE};
+
+const std::string kBadPhone =
+    "Niewłaściwy numer telefonu. Dozwolone są tylko cyfry, na początku + lub *.";
+
+// Every field in its plain form, surrounded by bytes the editor must not touch.
+ConfigImage SampleImage() {
+    ConfigImage image;
+    for (std::size_t at = 0; at < image.size(); ++at) {
+        image[at] = static_cast<std::uint8_t>(at * 37 + 11);
+    }
+    EncodePhoneNumber(U"+48602951111", std::span(image).subspan<10, 10>());
+    EncodePhoneNumber(U"601234567", std::span(image).subspan<20, 10>());
+    EncodePhoneNumber(U"*123", std::span(image).subspan<30, 10>());
+    EncodePhoneNumber(U"", std::span(image).subspan<40, 10>());
+    image[6] = '1', image[7] = '2', image[8] = 0;
+    image[3] = 0x93, image[4] = 0x65;
+    image[501] = 0xA0, image[502] = 0x05;
+    image[504] = 0xE7, image[505] = 120, image[507] = 0, image[508] = 30;
+    image[506] = 0b1101'0110, image[509] = 20, image[510] = 0b1010'0101, image[511] = 90;
+    return image;
+}
+
+class GeneralSettingsDlgTest : public ::testing::Test {
+protected:
+    void Open() {
+        dialog.SetImage(&image);
+        dialog.show();
+    }
+    QLineEdit* Edit(int id) { return dialog.Item<QLineEdit>(id); }
+    QString Text(int id) { return Edit(id)->text(); }
+    // Puts a text into a box past its typing limit, as a box can hold a longer stored number.
+    void Force(int id, const QString& text) {
+        Edit(id)->setMaxLength(32767);
+        Edit(id)->setText(text);
+    }
+    void ExpectRefused(const std::string& message, int focusedId) {
+        EXPECT_EQ(messages.texts, std::vector<std::string>{message});
+        EXPECT_EQ(dialog.focusWidget(), dialog.GetDlgItem(focusedId));
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(image, before);
+    }
+
+    MessageBoxRecorder messages;
+    ConfigImage image = SampleImage();
+    const ConfigImage before = image;
+    CGeneralSettingsDlg dialog;
+};
+
+TEST_F(GeneralSettingsDlgTest, ShowsTheImageAndWritesItBackUnchanged) {
+    Open();
+    EXPECT_EQ(Text(IDC_SMSC_NUMBER), "+48602951111");
+    EXPECT_EQ(Text(IDC_PHONE_1), "601234567");
+    EXPECT_EQ(Text(IDC_PHONE_2), "*123");
+    EXPECT_EQ(Text(IDC_PHONE_3), "");
+    EXPECT_EQ(Text(IDC_PIN), "12");
+    EXPECT_EQ(Text(IDC_NETWORK_CODE), "26003");
+    EXPECT_EQ(Text(IDC_REPORT_PERIOD), "1440");
+    EXPECT_EQ(Text(IDC_THERMOSTAT_1_LOW), "-25");
+    EXPECT_EQ(Text(IDC_THERMOSTAT_2_HIGH), "30");
+    const std::vector<bool> expectedSwitches = {true, false, true, false, false, true, false, true};
+    for (std::size_t bit = 0; bit < expectedSwitches.size(); ++bit) {
+        EXPECT_EQ(dialog.Item<QCheckBox>(kSwitchBoxes[bit])->isChecked(), expectedSwitches[bit]);
+    }
+    EXPECT_FALSE(dialog.Item<QCheckBox>(IDC_THERMOSTAT_2_ACTIVE)->isChecked());
+    dialog.SendCommand(IDOK);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(image, before);
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+TEST_F(GeneralSettingsDlgTest, WritesEachFieldAndOnlyItsOwnBytes) {
+    Open();
+    Edit(IDC_SMSC_NUMBER)->setText("*123");
+    Edit(IDC_PHONE_3)->setText(" 602951111");
+    Edit(IDC_PIN)->setText("");
+    Edit(IDC_NETWORK_CODE)->setText("65535");
+    Edit(IDC_THERMOSTAT_1_HIGH)->setText(" -1 ");
+    Edit(IDC_REPORT_PERIOD)->setText("258");
+    dialog.Item<QCheckBox>(IDC_OUTPUT_REMANENCE)->setChecked(false);
+    dialog.Item<QCheckBox>(IDC_THERMOSTAT_2_ACTIVE)->setChecked(true);
+    dialog.SendCommand(IDOK);
+
+    ConfigImage expected = before;
+    const std::uint8_t smsc[] = {0x03, 0xA1, 0x21, 0xF3};
+    std::copy(std::begin(smsc), std::end(smsc), expected.begin() + 10);
+    const std::uint8_t phone3[] = {0x09, 0x81, 0x06, 0x92, 0x15, 0x11, 0xF1};
+    std::copy(std::begin(phone3), std::end(phone3), expected.begin() + 40);
+    expected[6] = 0;
+    expected[3] = 0xFF, expected[4] = 0xFF;
+    expected[505] = 0xFF;
+    expected[501] = 0x02, expected[502] = 0x01;
+    expected[510] = 0b0010'0101;
+    expected[506] = 0b1111'0110;
+    EXPECT_EQ(image, expected);
+}
+
+TEST_F(GeneralSettingsDlgTest, RepairsWhatTheBoxesCannotShowAndWritesItOnlyOnOk) {
+    image.fill(0xFF);
+    const ConfigImage erased = image;
+    Open();
+    for (const int id : {IDC_SMSC_NUMBER, IDC_PHONE_1, IDC_PHONE_2, IDC_PHONE_3, IDC_PIN}) {
+        EXPECT_EQ(Text(id), "") << id;
+    }
+    EXPECT_EQ(Text(IDC_NETWORK_CODE), "0");
+    for (const int id : {IDC_THERMOSTAT_1_LOW, IDC_THERMOSTAT_1_HIGH, IDC_THERMOSTAT_2_LOW,
+                         IDC_THERMOSTAT_2_HIGH}) {
+        EXPECT_EQ(Text(id), "-1") << id;
+    }
+    EXPECT_EQ(Text(IDC_SMS_LIMIT), "255");
+    EXPECT_EQ(Text(IDC_REPORT_PERIOD), "65535");
+    EXPECT_EQ(Text(IDC_SIREN_TIME), "255");
+    for (const int id : kSwitchBoxes) {
+        EXPECT_TRUE(dialog.Item<QCheckBox>(id)->isChecked()) << id;
+    }
+    EXPECT_TRUE(dialog.Item<QCheckBox>(IDC_THERMOSTAT_2_ACTIVE)->isChecked());
+    dialog.SendCommand(IDCANCEL);
+    EXPECT_EQ(image, erased);
+
+    image[504] = 121, image[505] = 0x80;
+    dialog.show();
+    EXPECT_EQ(Text(IDC_THERMOSTAT_1_LOW), "5");
+    EXPECT_EQ(Text(IDC_THERMOSTAT_1_HIGH), "10");
+}
+
+TEST_F(GeneralSettingsDlgTest, ShowsAStoredNumberTooLongToTypeWholeAndRefusesIt) {
+    EncodePhoneNumber(U"+1234567890123456", std::span(image).subspan<20, 10>());
+    const ConfigImage stored = image;
+    Open();
+    EXPECT_EQ(Text(IDC_PHONE_1), "+1234567890123456");
+    dialog.SendCommand(IDOK);
+    EXPECT_EQ(messages.texts, std::vector<std::string>{"Please enter no more than 14 characters."});
+    EXPECT_EQ(image, stored);
+}
+
+TEST_F(GeneralSettingsDlgTest, LimitsWhatCanBeTypedOrPasted) {
+    Open();
+    for (const int id : {IDC_SMSC_NUMBER, IDC_PHONE_1, IDC_PHONE_2, IDC_PHONE_3}) {
+        Edit(id)->clear();
+        Edit(id)->insert("+4860295111122334455");
+        EXPECT_EQ(Text(id), "+4860295111122") << id;
+    }
+    Edit(IDC_PIN)->clear();
+    Edit(IDC_PIN)->insert("123456");
+    EXPECT_EQ(Text(IDC_PIN), "1234");
+}
+
+// Each refusal names one box; once that box is put right, OK moves on to the next.
+TEST_F(GeneralSettingsDlgTest, ChecksTheBoxesInTheirFixedOrder) {
+    Open();
+    struct Step {
+        int id;
+        QString text;
+        std::string message;
+    };
+    const std::string tooLong = "Please enter no more than 14 characters.";
+    const std::string notInteger = "Please enter an integer.";
+    const std::string temperature = "Please enter an integer between -25 and 120.";
+    const std::string byteRange = "Please enter an integer between 0 and 255.";
+    const std::string wordRange = "Please enter an integer between 0 and 65535.";
+    const std::vector<Step> steps = {
+        {IDC_PHONE_1, "123456789012345", tooLong},
+        {IDC_PHONE_2, "602 951 111", kBadPhone},
+        {IDC_PHONE_3, "+48-602951111", kBadPhone},
+        {IDC_SMSC_NUMBER, "+480000000000000", tooLong},
+        {IDC_SMSC_NUMBER, "+48 602951111", kBadPhone},
+        {IDC_SMS_LIMIT, "", notInteger},
+        {IDC_SMS_LIMIT, "256", byteRange},
+        {IDC_REPORT_PERIOD, "1h", notInteger},
+        {IDC_REPORT_PERIOD, "65536", wordRange},
+        {IDC_THERMOSTAT_1_HIGH, "x", notInteger},
+        {IDC_THERMOSTAT_1_LOW, "1.5", notInteger},
+        {IDC_THERMOSTAT_1_LOW, "-26", temperature},
+        {IDC_THERMOSTAT_1_HIGH, "200", temperature},
+        {IDC_SIREN_TIME, "-1", byteRange},
+        {IDC_THERMOSTAT_2_LOW, "a", notInteger},
+        {IDC_THERMOSTAT_2_HIGH, "b", notInteger},
+        {IDC_THERMOSTAT_2_LOW, "121", temperature},
+        {IDC_THERMOSTAT_2_HIGH, "-100", temperature},
+        {IDC_PIN, "12345", "Please enter no more than 4 characters."},
+        {IDC_PIN, "12a4", "Numer PIN może zawierać tylko cyfry."},
+        {IDC_NETWORK_CODE, "-1", wordRange},
+    };
+    std::map<int, std::deque<QString>> pending;
+    std::map<int, QString> goodTexts;
+    for (const Step& step : steps) {
+        goodTexts.emplace(step.id, Text(step.id));
+        pending[step.id].push_back(step.text);
+    }
+    for (auto& [id, texts] : pending) {
+        Force(id, texts.front());
+    }
+    for (const Step& step : steps) {
+        messages.texts.clear();
+        dialog.SendCommand(IDOK);
+        ExpectRefused(step.message, step.id);
+        std::deque<QString>& texts = pending[step.id];
+        texts.pop_front();
+        Force(step.id, texts.empty() ? goodTexts[step.id] : texts.front());
+    }
+    messages.texts.clear();
+    dialog.SendCommand(IDOK);
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_EQ(image, before);
+}
+
+TEST_F(GeneralSettingsDlgTest, OperatorButtonsFillTheSmscBoxWithoutWriting) {
+    Open();
+    const std::pair<int, const char*> operators[] = {{IDC_OPERATOR_T_MOBILE, "+48602951111"},
+                                                     {IDC_OPERATOR_ORANGE, "+48501200777"},
+                                                     {IDC_OPERATOR_PLUS, "+48601000310"},
+                                                     {IDC_OPERATOR_PLAY, "+48790998250"}};
+    for (const auto& [id, number] : operators) {
+        dialog.Item<QPushButton>(id)->click();
+        EXPECT_EQ(Text(IDC_SMSC_NUMBER), number);
+    }
+    dialog.SendCommand(IDC_OPERATOR_ORANGE);
+    dialog.SendCommand(IDCANCEL);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(image, before);
+}
+
+// The boxes before the failed one and the failed one itself are taken over; the boxes after
+// it show their previous values again.
+TEST_F(GeneralSettingsDlgTest, OperatorButtonAfterAFailedCheckKeepsWhatWasTakenOver) {
+    Open();
+    dialog.Item<QCheckBox>(IDC_SIREN_ACTIVE)->setChecked(true);
+    Edit(IDC_PHONE_3)->setText("500100200");
+    Edit(IDC_SMS_LIMIT)->setText("300");
+    Edit(IDC_REPORT_PERIOD)->setText("15");
+    dialog.SendCommand(IDC_OPERATOR_PLUS);
+    EXPECT_EQ(messages.texts,
+              std::vector<std::string>{"Please enter an integer between 0 and 255."});
+    EXPECT_EQ(Text(IDC_SMSC_NUMBER), "+48601000310");
+    EXPECT_EQ(Text(IDC_PHONE_3), "500100200");
+    EXPECT_EQ(Text(IDC_SMS_LIMIT), "300");
+    EXPECT_EQ(Text(IDC_REPORT_PERIOD), "1440");
+    EXPECT_TRUE(dialog.Item<QCheckBox>(IDC_SIREN_ACTIVE)->isChecked());
+
+    messages.texts.clear();
+    Edit(IDC_SMS_LIMIT)->setText("ten");
+    Edit(IDC_PHONE_1)->setText("601 234 567");
+    dialog.SendCommand(IDC_OPERATOR_ORANGE);
+    EXPECT_EQ(messages.texts, std::vector<std::string>{kBadPhone});
+    EXPECT_EQ(Text(IDC_PHONE_1), "601 234 567");
+    EXPECT_EQ(Text(IDC_SMS_LIMIT), "300") << "after the failed box nothing is taken over";
+    EXPECT_EQ(Text(IDC_SMSC_NUMBER), "+48501200777");
+    EXPECT_EQ(image, before);
+}
+
+TEST_F(GeneralSettingsDlgTest, OpensAnyImageWithValuesItsBoxesAccept) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 20; ++round) {
+        for (std::uint8_t& byte : image) {
+            byte = static_cast<std::uint8_t>(random());
+        }
+        CGeneralSettingsDlg opened;
+        opened.SetImage(&image);
+        opened.show();
+        for (const int id : {IDC_THERMOSTAT_1_LOW, IDC_THERMOSTAT_1_HIGH, IDC_THERMOSTAT_2_LOW,
+                             IDC_THERMOSTAT_2_HIGH}) {
+            const int celsius = opened.Item<QLineEdit>(id)->text().toInt();
+            EXPECT_TRUE(celsius >= -25 && celsius <= 120) << celsius;
+        }
+        EXPECT_LE(opened.Item<QLineEdit>(IDC_PIN)->text().size(), 4);
+    }
+}
+
+TEST(GeneralSettingsDlg, RunsModallyAndWritesOnOk) {
+    ConfigImage image{};
+    CGeneralSettingsDlg dialog;
+    dialog.SetImage(&image);
+    const bool shown = WithNextModalDialog([&] { dialog.DoModal(); },
+                                           [&](QDialog&) {
+                                               dialog.Item<QLineEdit>(IDC_PIN)->setText("4321");
+                                               dialog.SendCommand(IDOK);
+                                           });
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(image[6], '4');
+    EXPECT_EQ(image[9], '1');
+}
+
+} // namespace
