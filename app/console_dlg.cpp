@@ -43,6 +43,10 @@ void CConsoleDlg::AddMenuHandlers() {
     AddCommandHandler(ID_READ_CONFIGURATION, [this] { OnReadConfiguration(); });
     AddCommandHandler(ID_SEND_CONFIGURATION, [this] { OnSendConfiguration(); });
     AddCommandHandler(ID_MODULE_VERSION, [this] { OnModuleVersion(); });
+    AddCommandHandler(ID_GENERAL_SETTINGS, [this] { OnGeneralSettings(); });
+    AddCommandHandler(ID_LINE_SETTINGS, [this] { OnLineSettings(); });
+    AddCommandHandler(ID_SMS_TEXTS, [this] { OnSmsTexts(); });
+    AddCommandHandler(ID_REPORTS_CONTROL, [this] { OnReportsControl(); });
     for (std::size_t i = 0; i < kComPortCommands.size(); ++i) {
         const char digit = static_cast<char>('1' + i);
         AddCommandHandler(kComPortCommands[i], [this, digit] { OnComPort(digit); });

@@ -39,6 +39,10 @@ public:
     void OnReadConfiguration();
     void OnSendConfiguration();
     void OnModuleVersion();
+    void OnGeneralSettings();
+    void OnLineSettings();
+    void OnSmsTexts();
+    void OnReportsControl();
 
     QString m_strLog;
 

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -151,6 +152,38 @@ TEST_F(ConsoleWindowTest, AboutBoxShowsTheVersionEveryTime) {
         ASSERT_TRUE(shown);
         EXPECT_EQ(caption, QStringLiteral("O programie"));
         EXPECT_EQ(version, QStringLiteral("2.6"));
+    }
+}
+
+// Each editor sees the console's own image; the console itself is left exactly as it was.
+TEST_F(ConsoleWindowTest, EditorsWorkOnTheImageAndLeaveTheConsoleAlone) {
+    console.Image()[500] = 0x01;
+    console.Image()[1022] = 0x12;
+    const ConfigImage before = console.Image();
+    console.m_strLog = QStringLiteral("stare\r\n");
+    console.AppendToLogPane(QStringLiteral("Odczyt bloku 1...\r\n"));
+    const QString pane = Pane();
+    for (const int command :
+         {ID_GENERAL_SETTINGS, ID_LINE_SETTINGS, ID_SMS_TEXTS, ID_REPORTS_CONTROL}) {
+        QString caption;
+        bool firstReportBoxTicked = false;
+        ASSERT_TRUE(WithNextModalDialog([&] { console.SendCommand(command); },
+                                        [&](QDialog& editor) {
+                                            caption = editor.windowTitle();
+                                            auto& dialog = dynamic_cast<CDialog&>(editor);
+                                            if (auto* box =
+                                                    dialog.Item<QCheckBox>(IDC_REPORT_TEL_1)) {
+                                                firstReportBoxTicked = box->isChecked();
+                                            }
+                                        }))
+            << command;
+        EXPECT_FALSE(caption.isEmpty());
+        if (command == ID_REPORTS_CONTROL) {
+            EXPECT_TRUE(firstReportBoxTicked);
+        }
+        EXPECT_EQ(console.m_strLog, pane) << "the pane's text is taken into the log first";
+        EXPECT_EQ(Pane(), pane);
+        EXPECT_EQ(console.Image(), before);
     }
 }
 
