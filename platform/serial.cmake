@@ -1,0 +1,7 @@
+# The serial port layer and the clock the module link paces its bytes with.
+target_sources(grt8_core PRIVATE serial_port_system.cpp)
+if(WIN32)
+    target_sources(grt8_core PRIVATE port_win32.cpp serial_port_names_win32.cpp clock_win32.cpp)
+else()
+    target_sources(grt8_core PRIVATE port_posix.cpp serial_port_names_posix.cpp clock_posix.cpp)
+endif()

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/serial_port_system.h"
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+// A serial line to a scripted module, in the same process, with a virtual clock. Reading the
+// counter moves virtual time on by a small step, sleeps and read timeouts move it by their
+// length, so the link's timing can be checked exactly and without waiting for real.
+class FakeSerialLine final : public SerialPortSystem {
+public:
+    struct SentByte {
+        std::uint8_t value;
+        double atMicroseconds;
+    };
+
+    // How the module answers each byte the link writes (by pushing bytes into `incoming`).
+    std::function<void(FakeSerialLine& line, std::uint8_t byte)> module;
+
+    std::int64_t frequency = 10'000'000;
+    std::int64_t counterStepNanoseconds = 1'000;
+    bool portExists = true;
+    bool refuseLineSettingsRead = false;
+    bool refuseLineSettings = false;
+    bool refuseTimeouts = false;
+    bool writesFail = false;
+
+    // What the link did to the line.
+    std::string openedName;
+    bool isOpen = false;
+    bool dtrRaised = false;
+    unsigned baudRate = 0;
+    SerialTimeouts timeouts;
+    std::size_t inputQueueBytes = 0;
+    std::size_t outputQueueBytes = 0;
+    std::vector<SentByte> sent;
+    std::deque<std::uint8_t> incoming;
+
+    SerialPortOpenResult Open(const std::string& name) override;
+    std::int64_t CounterFrequency() override { return frequency; }
+    std::int64_t Counter() override;
+    void Sleep(unsigned milliseconds) override;
+
+    double NowMicroseconds() const { return static_cast<double>(m_nowNanoseconds) / 1000.0; }
+    void AdvanceMilliseconds(std::uint64_t milliseconds);
+    void Receive(const std::vector<std::uint8_t>& bytes);
+    std::vector<std::uint8_t> SentValues() const;
+
+private:
+    std::int64_t m_nowNanoseconds = 0;
+};
