@@ -29,20 +29,25 @@ bool ReadImageBytes(std::FILE* file, ConfigImage& bytes) {
     return std::ferror(file) == 0;
 }
 
-bool WriteWholeFile(const std::filesystem::path& path, const ConfigImage& bytes) {
+enum class WriteOutcome { NotCreated, Failed, Written };
+
+WriteOutcome WriteWholeFile(const std::filesystem::path& path, const ConfigImage& bytes) {
     FileHandle file(OpenFile(path, "wb"));
     if (!file) {
-        return false;
+        return WriteOutcome::NotCreated;
     }
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
     const bool synced = written && SyncFileToDisk(file.get());
-    return std::fclose(file.release()) == 0 && synced;
+    const bool closed = std::fclose(file.release()) == 0;
+    return synced && closed ? WriteOutcome::Written : WriteOutcome::Failed;
 }
 
+// A hidden name of its own beside the target, so no file a user keeps there is in the way.
 std::filesystem::path TemporaryPathBeside(const std::filesystem::path& path) {
-    std::filesystem::path temporary = path;
-    temporary += ".tmp";
-    return temporary;
+    std::filesystem::path name = ".";
+    name += path.filename();
+    name += ".saving";
+    return path.parent_path() / name;
 }
 
 } // namespace
@@ -71,9 +76,14 @@ bool WriteConfigFile(const std::filesystem::path& path, ConfigImage& image) {
     Scramble(scrambled);
     const std::filesystem::path temporary = TemporaryPathBeside(path);
     std::error_code error;
-    if (!WriteWholeFile(temporary, scrambled)) {
+    switch (WriteWholeFile(temporary, scrambled)) {
+    case WriteOutcome::NotCreated:
+        return false;
+    case WriteOutcome::Failed:
         std::filesystem::remove(temporary, error);
         return false;
+    case WriteOutcome::Written:
+        break;
     }
     std::filesystem::rename(temporary, path, error);
     if (error) {

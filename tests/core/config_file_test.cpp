@@ -108,7 +108,10 @@ TEST_F(ConfigFileTest, SavingOverAnExistingFileReplacesIt) {
     WriteAllBytes(path, std::vector<unsigned char>(3000, 0xAB));
     ASSERT_TRUE(WriteConfigFile(path, image));
     EXPECT_EQ(ReadAllBytes(path), FileBytesOf(image));
-    EXPECT_FALSE(std::filesystem::exists(folder / "X.GR8.tmp"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()),
+                            std::filesystem::directory_iterator()),
+              1)
+        << "no temporary file is left behind";
 }
 
 // The temporary file cannot be created where a folder of its name stands, whatever the rights
@@ -117,10 +120,19 @@ TEST_F(ConfigFileTest, FailedSaveLeavesTheOldFileAndReportsFailure) {
     const auto path = folder / "keep.gr8";
     const std::vector<unsigned char> old(1024, 0x11);
     WriteAllBytes(path, old);
-    std::filesystem::create_directory(folder / "keep.gr8.tmp");
+    std::filesystem::create_directory(folder / ".keep.gr8.saving");
     EXPECT_FALSE(WriteConfigFile(path, image));
     EXPECT_TRUE(CheckWordMatches(image)) << "the check word is still recomputed in memory";
     EXPECT_EQ(ReadAllBytes(path), old);
+    EXPECT_TRUE(std::filesystem::is_directory(folder / ".keep.gr8.saving"))
+        << "what stood in the way is not ours to remove";
+}
+
+TEST_F(ConfigFileTest, SaveLeavesFilesWithSimilarNamesAlone) {
+    const std::vector<unsigned char> user(10, 0x77);
+    WriteAllBytes(folder / "a.gr8.tmp", user);
+    ASSERT_TRUE(WriteConfigFile(folder / "a.gr8", image));
+    EXPECT_EQ(ReadAllBytes(folder / "a.gr8.tmp"), user);
 }
 
 TEST_F(ConfigFileTest, SaveIntoAMissingFolderFails) {
@@ -132,7 +144,7 @@ TEST_F(ConfigFileTest, SaveOverAFolderFailsAndKeepsIt) {
     std::filesystem::create_directory(folder / "dir.gr8" / "inside");
     EXPECT_FALSE(WriteConfigFile(folder / "dir.gr8", image));
     EXPECT_TRUE(std::filesystem::is_directory(folder / "dir.gr8" / "inside"));
-    EXPECT_FALSE(std::filesystem::exists(folder / "dir.gr8.tmp"));
+    EXPECT_FALSE(std::filesystem::exists(folder / ".dir.gr8.saving"));
 }
 
 } // namespace
