@@ -15,23 +15,23 @@ const std::filesystem::path kRawDumpFile = "eeprom.bin";
 } // namespace
 
 void CConsoleDlg::OnReadConfiguration() {
-    const char digit = g_comPortDigit[0];
+    const ModulePort port = ModulePort::Com(g_comPortDigit[0]);
     const std::optional<std::filesystem::path> rawDump =
         HasEepromSwitch(m_argumentText) ? std::optional(kRawDumpFile) : std::nullopt;
-    RunOperation([this, digit, rawDump](OperationLog& log) {
-        ReadConfiguration(theLink, m_image, digit, log, rawDump);
+    RunOperation([this, port, rawDump](OperationLog& log) {
+        ReadConfiguration(theLink, m_image, port, log, rawDump);
     });
 }
 
 void CConsoleDlg::OnSendConfiguration() {
-    const char digit = g_comPortDigit[0];
+    const ModulePort port = ModulePort::Com(g_comPortDigit[0]);
     RunOperation(
-        [this, digit](OperationLog& log) { SendConfiguration(theLink, m_image, digit, log); });
+        [this, port](OperationLog& log) { SendConfiguration(theLink, m_image, port, log); });
 }
 
 void CConsoleDlg::OnModuleVersion() {
-    const char digit = g_comPortDigit[0];
-    RunOperation([digit](OperationLog& log) { ShowModuleVersion(theLink, digit, log); });
+    const ModulePort port = ModulePort::Com(g_comPortDigit[0]);
+    RunOperation([port](OperationLog& log) { ShowModuleVersion(theLink, port, log); });
 }
 
 // A close asked for while an operation runs waits for its end: the port must be closed and the

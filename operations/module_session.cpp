@@ -4,19 +4,24 @@
 
 namespace {
 
-std::string OpenFailureMessage(char comDigit) {
-    std::string message = "Błąd otwarcia portu COMx !";
-    message[message.find('x')] = comDigit;
-    return message;
+std::string PortName(const ModulePort& port) {
+    return port.devicePath.empty() ? std::string("COM") + port.comDigit : port.devicePath;
+}
+
+bool OpenModulePort(CModuleLink& link, const ModulePort& port) {
+    return port.devicePath.empty() ? link.OpenPort(port.comDigit)
+                                   : link.OpenPortAt(port.devicePath);
 }
 
 } // namespace
 
-bool OpenSession(CModuleLink& link, char comDigit, OperationLog& log, VersionReply& reply) {
-    log.AppendToLogPane(std::string("Otwarcie portu COM") + comDigit + "\r\n");
-    if (!link.OpenPort(comDigit)) {
+bool OpenSession(CModuleLink& link, const ModulePort& port, OperationLog& log,
+                 VersionReply& reply) {
+    const std::string name = PortName(port);
+    log.AppendToLogPane("Otwarcie portu " + name + "\r\n");
+    if (!OpenModulePort(link, port)) {
         log.AppendToLogPane("Błąd otwarcia portu !\r\n");
-        ShowMessageBox(OpenFailureMessage(comDigit));
+        ShowMessageBox("Błąd otwarcia portu " + name + " !");
         return false;
     }
     log.AppendToLogPane("Nawiązywanie połączenia...\r\n");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/module_link.h"
+#include "operations/module_port.h"
 #include "operations/operation_log.h"
 
 #include <array>
@@ -8,7 +9,7 @@
 // The version reply of the module: up to 10 bytes and a terminating zero.
 using VersionReply = std::array<char, 11>;
 
-// Opens the COM port and makes contact with the module, reporting each step in the log. On
-// failure the user has been told and the port is closed again; on success it is open and the
-// reply holds the module's answer.
-bool OpenSession(CModuleLink& link, char comDigit, OperationLog& log, VersionReply& reply);
+// Opens the port and makes contact with the module, reporting each step in the log. On failure
+// the user has been told and the port is closed again; on success it is open and the reply
+// holds the module's answer.
+bool OpenSession(CModuleLink& link, const ModulePort& port, OperationLog& log, VersionReply& reply);

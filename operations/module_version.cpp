@@ -14,12 +14,13 @@ std::string ReplyText(const VersionReply& reply) {
 
 } // namespace
 
-void ShowModuleVersion(CModuleLink& link, char comDigit, OperationLog& log) {
+bool ShowModuleVersion(CModuleLink& link, const ModulePort& port, OperationLog& log) {
     log.ClearLogPane();
     VersionReply reply{};
-    if (!OpenSession(link, comDigit, log, reply)) {
-        return;
+    if (!OpenSession(link, port, log, reply)) {
+        return false;
     }
     log.AppendToLogPane("Wersja modułu : " + ReplyText(reply) + "\r\n");
     link.ClosePort();
+    return true;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "link/module_link.h"
+#include "operations/module_port.h"
 #include "operations/operation_log.h"
 
-// Makes contact with the module and shows its answer to the version command in the log.
-void ShowModuleVersion(CModuleLink& link, char comDigit, OperationLog& log);
+// Makes contact with the module and shows its answer to the version command in the log. True
+// when the module answered.
+bool ShowModuleVersion(CModuleLink& link, const ModulePort& port, OperationLog& log);

@@ -41,12 +41,12 @@ void WriteRawDump(const std::filesystem::path& path, const ModuleMemory& memory)
 
 } // namespace
 
-void ReadConfiguration(CModuleLink& link, ConfigImage& image, char comDigit, OperationLog& log,
-                       const std::optional<std::filesystem::path>& rawDumpPath) {
+bool ReadConfiguration(CModuleLink& link, ConfigImage& image, const ModulePort& port,
+                       OperationLog& log, const std::optional<std::filesystem::path>& rawDumpPath) {
     log.ClearLogPane();
     VersionReply reply{};
-    if (!OpenSession(link, comDigit, log, reply)) {
-        return;
+    if (!OpenSession(link, port, log, reply)) {
+        return false;
     }
     ModuleMemory memory{};
     const bool complete = ReadBlocks(link, memory, log);
@@ -55,10 +55,11 @@ void ReadConfiguration(CModuleLink& link, ConfigImage& image, char comDigit, Ope
     }
     link.ClosePort();
     if (!complete) {
-        return;
+        return false;
     }
     std::copy(memory.begin(), memory.end(), image.begin());
     if (rawDumpPath) {
         WriteRawDump(*rawDumpPath, memory);
     }
+    return true;
 }

@@ -72,16 +72,17 @@ bool SendBlockWithRetries(CModuleLink& link, ConfigImage& image, const SendBlock
 
 } // namespace
 
-void SendConfiguration(CModuleLink& link, ConfigImage& image, char comDigit, OperationLog& log) {
+bool SendConfiguration(CModuleLink& link, ConfigImage& image, const ModulePort& port,
+                       OperationLog& log) {
     log.ClearLogPaneAndText();
     VersionReply reply{};
-    if (!OpenSession(link, comDigit, log, reply)) {
-        return;
+    if (!OpenSession(link, port, log, reply)) {
+        return false;
     }
     for (const SendBlock& block : kBlocks) {
         if (!SendBlockWithRetries(link, image, block, log)) {
             link.ClosePort();
-            return;
+            return false;
         }
     }
     log.AppendToLogPane("Ładowanie konfiguracji zakończone.\r\n");
@@ -89,4 +90,5 @@ void SendConfiguration(CModuleLink& link, ConfigImage& image, char comDigit, Ope
     link.RestartModule();
     log.AppendToLogPane("OK.\r\n");
     link.ClosePort();
+    return true;
 }

@@ -7,7 +7,7 @@ namespace {
 
 class SendOperationTest : public OperationTest {
 protected:
-    void Send() { SendConfiguration(link, image, '1', log); }
+    bool Send() { return SendConfiguration(link, image, ModulePort::Com('1'), log); }
 
     bool ModuleHoldsTheImage(std::size_t from, std::size_t to) const {
         return std::equal(image.begin() + from, image.begin() + to, ModuleMemory().begin() + from);
@@ -32,7 +32,7 @@ const std::string kClosingLines =
 TEST_F(SendOperationTest, WritesVerifiesAndRestarts) {
     StartModule(PatternMemory(7));
     image[5] = 0x55;
-    Send();
+    EXPECT_TRUE(Send());
     EXPECT_EQ(log.pane, kContactLines + BlockLines(1) + BlockLines(2) + BlockLines(3) +
                             BlockLines(4) + kClosingLines);
     EXPECT_EQ(log.text, "") << "a send empties the log text as well";
@@ -48,7 +48,7 @@ TEST_F(SendOperationTest, WritesVerifiesAndRestarts) {
 
 TEST_F(SendOperationTest, RewritesABlockUntilItReadsBackRight) {
     StartModule(PatternMemory(7), CorruptWrite(3, 2));
-    Send();
+    EXPECT_TRUE(Send());
     EXPECT_EQ(log.pane, kContactLines + BlockLines(1) + BlockLines(2) + BlockLines(3, 2) +
                             BlockLines(4) + kClosingLines);
     EXPECT_TRUE(ModuleHoldsTheImage(3, 512));
@@ -59,7 +59,7 @@ TEST_F(SendOperationTest, GivesUpAfterFourAttemptsWithoutRestart) {
     StartModule(PatternMemory(7), CorruptWrite(2, 100));
     image[5] = 0x55;
     const double start = ElapsedSeconds();
-    Send();
+    EXPECT_FALSE(Send());
     EXPECT_EQ(log.pane, kContactLines + BlockLines(1) + BlockLines(2, 4));
     EXPECT_EQ(messageBoxes, std::vector<std::string>{"Błąd weryfikacji 2"});
     EXPECT_EQ(image[5], 0) << "byte 5 stays cleared after a failed send";
@@ -73,21 +73,21 @@ TEST_F(SendOperationTest, GivesUpAfterFourAttemptsWithoutRestart) {
 TEST_F(SendOperationTest, FirstBlockComparesOnlyFromByteSix) {
     sim::Memory memory = PatternMemory(7);
     StartModule(memory, CorruptWrite(1, 4));
-    Send();
+    EXPECT_FALSE(Send());
     EXPECT_EQ(messageBoxes, std::vector<std::string>{"Błąd weryfikacji 1"});
 
     // Bytes 0-2 are never written and may differ from the image without a retry.
     messageBoxes.clear();
     StartModule(memory);
     image[0] = static_cast<std::uint8_t>(memory[0] + 1);
-    Send();
+    EXPECT_TRUE(Send());
     EXPECT_TRUE(messageBoxes.empty());
     EXPECT_EQ(log.pane.find("Ponowny zapis."), std::string::npos);
 }
 
 TEST_F(SendOperationTest, ToleratesNoiseAfterEveryWrite) {
     StartModule(PatternMemory(7), NoiseAfterWrite(40));
-    Send();
+    EXPECT_TRUE(Send());
     EXPECT_TRUE(messageBoxes.empty());
     EXPECT_TRUE(ModuleHoldsTheImage(3, 512));
     EXPECT_EQ(Restarts(), 1);
@@ -96,7 +96,7 @@ TEST_F(SendOperationTest, ToleratesNoiseAfterEveryWrite) {
 TEST_F(SendOperationTest, NoContactWritesNothing) {
     StartModule(PatternMemory(7), sim::Faults{}, "G8");
     image[5] = 0x55;
-    Send();
+    EXPECT_FALSE(Send());
     EXPECT_EQ(log.pane, kContactLines + "Brak połączenia z modułem.\r\n");
     EXPECT_EQ(messageBoxes, std::vector<std::string>{"Brak połączenia."});
     EXPECT_EQ(image[5], 0x55);

@@ -1,0 +1,110 @@
+#include "minimal_json.h"
+#include "sample_configuration.h"
+#include "tools/grt8/json_report.h"
+#include "tools/grt8/text_report.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+ConfigurationFile FileHolding(const ConfigImage& image) {
+    ConfigurationFile file;
+    file.image = image;
+    file.bytesRead = kConfigImageSize;
+    file.storedCheckWord = 0x1A2B;
+    file.computedCheckWord = 0x1A2B;
+    return file;
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+TEST(TextReportTest, HeaderNamesTheFileAndSaysWhetherTheCheckWordMatches) {
+    ConfigurationFile file = FileHolding(SampleConfiguration());
+    EXPECT_EQ(FormatFileHeader("obiekt.gr8", file),
+              "Plik: obiekt.gr8\nSłowo kontrolne: zgodne (0x1A2B)\n");
+
+    file.computedCheckWord = 0x00F0;
+    EXPECT_EQ(FormatFileHeader("obiekt.gr8", file),
+              "Plik: obiekt.gr8\nSłowo kontrolne: NIEZGODNE (w pliku 0x1A2B, obliczone "
+              "0x00F0); konsola nie wczyta tego pliku\n");
+}
+
+TEST(TextReportTest, HeaderTellsAboutAFileOfTheWrongLength) {
+    ConfigurationFile file = FileHolding(ConfigImage{});
+    const std::pair<std::size_t, std::string> lengths[] = {
+        {0, "0 bajtów"},   {1, "1 bajt"},    {3, "3 bajty"},       {5, "5 bajtów"},
+        {12, "12 bajtów"}, {22, "22 bajty"}, {1000, "1000 bajtów"}};
+    for (const auto& [length, words] : lengths) {
+        file.bytesRead = length;
+        EXPECT_TRUE(Contains(FormatFileHeader("f", file),
+                             "\nPlik ma tylko " + words + ": brakujące bajty przyjęto jako 0xFF\n"))
+            << length;
+    }
+    file.bytesRead = kConfigImageSize;
+    file.longerThanImage = true;
+    EXPECT_TRUE(Contains(FormatFileHeader("f", file),
+                         "\nPlik dłuższy niż 1024 bajty: dalsze bajty pominięto\n"));
+}
+
+TEST(TextReportTest, ControlCharactersInTheFileNameAreShownNotSent) {
+    const std::string header = FormatFileHeader("a\x1b[2Jb.gr8", FileHolding(ConfigImage{}));
+    EXPECT_TRUE(Contains(header, "Plik: a\\x1B[2Jb.gr8\n"));
+}
+
+TEST(TextReportTest, SectionsThenOneSettingALine) {
+    const std::string text = FormatReport(DescribeConfiguration(SampleConfiguration()));
+    EXPECT_EQ(text.rfind("\nUstawienia ogólne\n  SMSC: +48602951111\n  Numer 1: *123\n", 0), 0u);
+    EXPECT_TRUE(Contains(text, "\n  Kod sieci: 26003\n"));
+    EXPECT_TRUE(Contains(text, "\n\nUstawienia linii meldunkowych\n  Linia 1, telefony: TEL1, "
+                               "TEL3\n  Linia 1, Pobudzenie: NO\n"));
+    EXPECT_TRUE(Contains(text, "\n  Linia 3: \"Drzwi\"\n"));
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4 * 2 + 22 + 20 + 7 + 11);
+}
+
+TEST(JsonReportTest, EverySettingWithKeyLabelAndTypedValue) {
+    ConfigImage image = SampleConfiguration();
+    image[offsets::kThermostat1Low] = 121;
+    const std::string json =
+        FormatJsonReport("obiekt.gr8", FileHolding(image), DescribeConfiguration(image));
+    EXPECT_TRUE(IsWellFormedJson(json)) << json;
+    EXPECT_TRUE(Contains(json, "\"file\": \"obiekt.gr8\""));
+    EXPECT_TRUE(Contains(json, "\"checkWord\": {\"matches\": true, \"stored\": 6699, "
+                               "\"computed\": 6699}"));
+    EXPECT_TRUE(Contains(json, "\"bytesRead\": 1024"));
+    EXPECT_TRUE(
+        Contains(json, "{\"key\": \"pin\", \"label\": \"Numer PIN\", \"value\": \"1234\"}"));
+    EXPECT_TRUE(Contains(json, "{\"key\": \"smsLimit.max\", \"label\": \"Ograniczenie SMS, "
+                               "max.\", \"value\": 10}"));
+    EXPECT_TRUE(Contains(json, "{\"key\": \"siren.active\", \"label\": \"Sygnalizator O1\", "
+                               "\"value\": true}"));
+    EXPECT_TRUE(Contains(json, "{\"key\": \"thermostat1.low\", \"label\": \"Termostat T1/O5, "
+                               "TL\", \"value\": 5, \"stored\": 121}"));
+    EXPECT_TRUE(Contains(json, "\"value\": [\"TEL1\", \"DOWOLNY\"]"));
+    EXPECT_TRUE(Contains(json, "\"title\": \"Teksty powiadomień\""));
+}
+
+TEST(JsonReportTest, StaysValidForAnyFileNameAndText) {
+    ConfigImage image = SampleConfiguration();
+    PutText(image, 0, "\x01\"\\\x7f");
+    ConfigurationFile file = FileHolding(image);
+    file.computedCheckWord = 1;
+    const std::string json =
+        FormatJsonReport("z\xff\xc3(\"\n.gr8", file, DescribeConfiguration(image));
+    EXPECT_TRUE(IsWellFormedJson(json)) << json;
+    EXPECT_TRUE(Contains(json, "\"file\": \"z\\ufffd\\ufffd(\\\"\\u000a.gr8\""));
+    EXPECT_TRUE(Contains(json, "\"value\": \"\\u0001\\\"\\\\\\u007f\""));
+    EXPECT_TRUE(Contains(json, "\"matches\": false"));
+}
+
+TEST(JsonReportTest, TheCheckerRefusesBrokenJson) {
+    for (const char* broken : {"{\"a\": 1,}", "{\"a\" 1}", "[1 2]", "\"a\nb\"", "{", "{} {}"}) {
+        EXPECT_FALSE(IsWellFormedJson(broken)) << broken;
+    }
+    EXPECT_TRUE(IsWellFormedJson("{\"a\": [1, -2, true, null, \"\\u00e9\"]}"));
+}
+
+} // namespace

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum class Command { Show, Diff, Read, Send, Version };
+
+// A configuration to look at: a file, or the module on a port.
+struct ConfigSource {
+    bool fromModule = false;
+    // The file's path, or the PORT as given.
+    std::string name;
+};
+
+struct Invocation {
+    // Empty for the tool's own help.
+    std::optional<Command> command;
+    bool help = false;
+    bool json = false;
+    // The files of show and send, and the two sides of diff, in the order given.
+    std::vector<ConfigSource> sources;
+    std::string port;
+    std::string output;
+};
+
+struct ParsedArguments {
+    std::optional<Invocation> invocation;
+    // Why the command line was refused, ending with where to find help.
+    std::string error;
+};
+
+// The arguments after the program's name.
+ParsedArguments ParseArguments(std::span<const std::string> arguments);
+
+std::string_view CommandName(Command command);

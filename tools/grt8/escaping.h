@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Texts from files and modules are printed with their control characters as \xNN, so that no
+// byte a module or a file holds can drive the terminal. Line breaks are kept.
+std::string WithoutControlCharacters(std::string_view utf8);
+
+// Between double quotes, with quotes and backslashes escaped too, so blanks at the ends of a
+// text can be seen and the text read back unambiguously.
+std::string QuotedText(std::string_view utf8);
+
+// A JSON string literal. Bytes that are not UTF-8 become U+FFFD, so the output stays valid
+// JSON whatever a file name holds.
+std::string JsonString(std::string_view utf8);

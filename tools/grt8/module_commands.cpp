@@ -1,0 +1,135 @@
+#include "tools/grt8/module_commands.h"
+
+#include "config/config_file.h"
+#include "link/module_link.h"
+#include "operations/module_version.h"
+#include "operations/read_configuration.h"
+#include "operations/send_configuration.h"
+#include "tools/grt8/configuration_file.h"
+#include "tools/grt8/escaping.h"
+#include "tools/grt8/exit_status.h"
+#include "tools/grt8/module_run.h"
+#include "tools/grt8/output_location.h"
+#include "tools/grt8/port_argument.h"
+
+namespace {
+
+constexpr std::string_view kVersionLine = "Wersja modułu : ";
+constexpr std::string_view kBlockWritten = "Zapis bloku";
+
+// " (Brak połączenia.)" after a failure's description, when a message named the fault.
+std::string Cause(const ModuleRun& run) {
+    return run.LastMessage().empty() ? "" : " (" + run.LastMessage() + ")";
+}
+
+bool ReadInto(ConfigImage& image, const ModulePort& port, OperationLog& log) {
+    return ReadConfiguration(theLink, image, port, log, std::nullopt);
+}
+
+std::string VersionFromLog(const std::string& transcript) {
+    const std::size_t start = transcript.find(kVersionLine);
+    if (start == std::string::npos) {
+        return "";
+    }
+    const std::size_t textStart = start + kVersionLine.size();
+    return transcript.substr(textStart, transcript.find("\r\n", textStart) - textStart);
+}
+
+// A send that failed before its first block left the module as it was.
+std::string SendConsequence(const ModuleRun& run) {
+    if (run.Transcript().find(kBlockWritten) == std::string::npos) {
+        return "nothing was written to the module";
+    }
+    return "the module was not restarted and may hold part of the new configuration: send the "
+           "file again";
+}
+
+} // namespace
+
+int RunRead(const Invocation& invocation, const ConsoleStreams& streams) {
+    const PortArgument argument = ParsePortArgument(invocation.port);
+    if (!argument.port) {
+        return Refuse(streams, argument.error);
+    }
+    const std::filesystem::path output = invocation.output;
+    if (const std::string problem = OutputLocationProblem(output); !problem.empty()) {
+        return Refuse(streams, problem + "; nothing was read");
+    }
+    ConfigImage image{};
+    ModuleRun run(streams);
+    const int status = run.Run(*argument.port, [&image](const ModulePort& port, OperationLog& log) {
+        return ReadInto(image, port, log);
+    });
+    if (status == kExitFailed) {
+        run.Report("reading from " + PortName(*argument.port) + " failed" + Cause(run) + "; " +
+                   QuotedPath(output) + " was not written");
+    }
+    if (status != kExitSuccess) {
+        return status;
+    }
+    if (!WriteConfigFile(output, image)) {
+        run.Report("could not write " + QuotedPath(output) +
+                   "; a file already there was left as it was");
+        return kExitRefused;
+    }
+    run.Report("configuration saved in " + QuotedPath(output));
+    return kExitSuccess;
+}
+
+int RunSend(const Invocation& invocation, const ConsoleStreams& streams) {
+    const PortArgument argument = ParsePortArgument(invocation.port);
+    if (!argument.port) {
+        return Refuse(streams, argument.error);
+    }
+    const std::filesystem::path path = invocation.sources.front().name;
+    const ConfigurationFileLoad load = LoadConfigurationFile(path);
+    if (!load.file) {
+        return Refuse(streams, load.error);
+    }
+    if (!load.file->CheckWordMatches()) {
+        return Refuse(streams, CheckWordMismatch(path, *load.file) + "; nothing was sent");
+    }
+    ConfigImage image = load.file->image;
+    ModuleRun run(streams);
+    const int status = run.Run(*argument.port, [&image](const ModulePort& port, OperationLog& log) {
+        return SendConfiguration(theLink, image, port, log);
+    });
+    if (status == kExitFailed) {
+        run.Report("sending to " + PortName(*argument.port) + " failed" + Cause(run) + "; " +
+                   SendConsequence(run));
+    } else if (status == kExitSuccess) {
+        run.Report(QuotedPath(path) + " sent to " + PortName(*argument.port));
+    }
+    return status;
+}
+
+int RunVersion(const Invocation& invocation, const ConsoleStreams& streams) {
+    const PortArgument argument = ParsePortArgument(invocation.port);
+    if (!argument.port) {
+        return Refuse(streams, argument.error);
+    }
+    ModuleRun run(streams);
+    const int status = run.Run(*argument.port, [](const ModulePort& port, OperationLog& log) {
+        return ShowModuleVersion(theLink, port, log);
+    });
+    if (status == kExitSuccess) {
+        streams.out << WithoutControlCharacters(VersionFromLog(run.Transcript())) << "\n";
+    } else if (status == kExitFailed) {
+        run.Report("no answer from " + PortName(*argument.port) + Cause(run) +
+                   ": check that the module is powered and connected to that port");
+    }
+    return status;
+}
+
+std::optional<ConfigImage> ReadFromModule(const ModulePort& port, const ConsoleStreams& streams) {
+    ConfigImage image{};
+    ModuleRun run(streams);
+    const int status = run.Run(port, [&image](const ModulePort& opened, OperationLog& log) {
+        return ReadInto(image, opened, log);
+    });
+    if (status != kExitSuccess) {
+        run.Report("reading from " + PortName(port) + " failed" + Cause(run));
+        return std::nullopt;
+    }
+    return image;
+}
