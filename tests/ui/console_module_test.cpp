@@ -6,6 +6,7 @@
 #include "tools/sim_process.h"
 
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -75,6 +76,24 @@ TEST_F(ConsoleModuleTest, SendThenReadGivesBackWhatWasSent) {
     EXPECT_TRUE(std::equal(image.begin() + 3, image.begin() + 512, sent.begin() + 3));
     EXPECT_EQ(image[0], 1) << "the module's own first bytes come back";
     EXPECT_TRUE(std::all_of(image.begin() + 512, image.end(), [](auto b) { return b == 0xEE; }));
+}
+
+// The window keeps answering the window system during an operation, but a close waits for the
+// operation's end, so the port is closed and the module left between frames.
+TEST_F(ConsoleModuleTest, ClosingDuringAnOperationWaitsForItsEnd) {
+    bool closeArrivedDuringOperation = false;
+    bool stayedOpenMeanwhile = false;
+    QTimer::singleShot(300, &console, [&] {
+        closeArrivedDuringOperation = true;
+        console.close();
+        stayedOpenMeanwhile = console.isVisible();
+    });
+    console.SendCommand(ID_MODULE_VERSION);
+    EXPECT_TRUE(closeArrivedDuringOperation);
+    EXPECT_TRUE(stayedOpenMeanwhile);
+    EXPECT_EQ(Pane(), kContactLines + "Wersja modułu : G8v3.14\r\n");
+    EXPECT_FALSE(console.isVisible());
+    EXPECT_EQ(console.result(), IDCANCEL);
 }
 
 TEST_F(ConsoleModuleTest, MissingPortIsReported) {
