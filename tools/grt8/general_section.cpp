@@ -1,4 +1,5 @@
 #include "editors/flag_codec.h"
+#include "editors/general_settings_fields.h"
 #include "editors/little_endian_codec.h"
 #include "editors/network_code_codec.h"
 #include "editors/phone_number_codec.h"
@@ -11,22 +12,7 @@
 
 namespace {
 
-constexpr std::size_t kNetworkCodeOffset = 3;
-constexpr std::size_t kPinOffset = 6;
-constexpr std::size_t kSmscSlotOffset = 10;
-constexpr std::size_t kPhone1SlotOffset = 20;
-constexpr std::size_t kPhone2SlotOffset = 30;
-constexpr std::size_t kPhone3SlotOffset = 40;
-constexpr std::size_t kReportPeriodOffset = 501;
-constexpr std::size_t kThermostat1LowOffset = 504;
-constexpr std::size_t kThermostat1HighOffset = 505;
-constexpr std::size_t kSharedFlagsOffset = 506;
-constexpr int kThermostat2ActiveBit = 5;
-constexpr std::size_t kThermostat2LowOffset = 507;
-constexpr std::size_t kThermostat2HighOffset = 508;
-constexpr std::size_t kSmsLimitOffset = 509;
-constexpr std::size_t kSwitchesOffset = 510;
-constexpr std::size_t kSirenTimeOffset = 511;
+using namespace general_settings;
 
 // The bits of the switch byte.
 enum SwitchBit {
