@@ -18,9 +18,12 @@ FileDialogAnswers::FileDialogAnswers()
           if (m_answers.empty()) {
               return std::nullopt;
           }
-          std::optional<QString> answer = m_answers.front();
+          const auto [chosen, path] = m_answers.front();
           m_answers.pop_front();
-          return answer;
+          if (!chosen) {
+              return std::nullopt;
+          }
+          return path;
       })) {}
 
 FileDialogAnswers::~FileDialogAnswers() {

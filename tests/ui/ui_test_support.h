@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QDialog;
@@ -35,11 +36,14 @@ public:
     FileDialogAnswers(const FileDialogAnswers&) = delete;
     FileDialogAnswers& operator=(const FileDialogAnswers&) = delete;
 
-    void Push(std::optional<QString> answer) { m_answers.push_back(std::move(answer)); }
+    void Push(const std::optional<QString>& answer) {
+        m_answers.emplace_back(answer.has_value(), answer.value_or(QString()));
+    }
     std::vector<FileDialogKind> asked;
 
 private:
-    std::deque<std::optional<QString>> m_answers;
+    // Whether the user chose a file, and which.
+    std::deque<std::pair<bool, QString>> m_answers;
     FileDialogHandler m_previous;
 };
 
