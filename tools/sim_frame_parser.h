@@ -19,7 +19,8 @@ struct Request {
 //   'w' addrHi addrLo len CR data[len]   'r' addrHi addrLo len CR   'v'   'x' '!' '!' '!' CR
 // Anything else is skipped. A memory header whose fifth byte is not CR, or a restart that
 // breaks off, is dropped and parsing starts again at the byte that broke it, so any input,
-// however garbled, leaves the parser ready for the next good request.
+// however garbled, leaves the parser ready again after at most 259 bytes that start no frame
+// (garbage ending in a valid write header takes up to 255 bytes after it as data).
 class FrameParser {
 public:
     std::optional<Request> Feed(std::uint8_t byte);
