@@ -9,7 +9,7 @@ constexpr std::size_t kFirstLineOffset = 490;
 
 } // namespace
 
-CLineSettingsDlg::CLineSettingsDlg(QWidget* parent) : CDialog(IDD_LINE_SETTINGS, parent) {}
+CLineSettingsDlg::CLineSettingsDlg(CDialog* parent) : CDialog(IDD_LINE_SETTINGS, parent) {}
 
 void CLineSettingsDlg::DoDataExchange(CDataExchange& dx) {
     for (int line = 1; line <= kInputLineCount; ++line) {

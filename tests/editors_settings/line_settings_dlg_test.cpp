@@ -3,7 +3,6 @@
 #include "resources/resource_ids.h"
 #include "tests/ui/ui_test_support.h"
 
-#include <QCheckBox>
 #include <gtest/gtest.h>
 
 namespace {
@@ -18,10 +17,11 @@ protected:
         }
         dialog.SetImage(&image);
     }
-    QCheckBox* Box(int line, int column) { return dialog.Item<QCheckBox>(LineBoxId(line, column)); }
+    bool Ticked(int line, int column) { return dialog.IsDlgButtonChecked(LineBoxId(line, column)); }
     void SetLine(int line, std::array<bool, 5> ticked) {
         for (int column = 0; column < 5; ++column) {
-            Box(line, column)->setChecked(ticked[static_cast<std::size_t>(column)]);
+            dialog.CheckDlgButton(LineBoxId(line, column),
+                                  ticked[static_cast<std::size_t>(column)]);
         }
     }
     std::uint8_t& LineByte(int line) {
@@ -37,17 +37,17 @@ TEST_F(LineSettingsDlgTest, TicksTheFiveUsedBitsAndWritesBackOnlyThem) {
     LineByte(2) = 0xFF;
     LineByte(3) = 0xC8;
     const ConfigImage before = image;
-    dialog.show();
+    dialog.ShowWindow(true);
     for (const int line : {1, 2}) {
         for (int column = 0; column < 5; ++column) {
-            EXPECT_TRUE(Box(line, column)->isChecked()) << line << "/" << column;
+            EXPECT_TRUE(Ticked(line, column)) << line << "/" << column;
         }
     }
     for (int column = 0; column < 5; ++column) {
-        EXPECT_FALSE(Box(3, column)->isChecked()) << column;
+        EXPECT_FALSE(Ticked(3, column)) << column;
     }
     dialog.SendCommand(IDOK);
-    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(dialog.IsWindowVisible());
     for (std::size_t at = 0; at < image.size(); ++at) {
         const bool lineByte = at >= kFirstLineByte && at < kFirstLineByte + 10;
         EXPECT_EQ(image[at], lineByte ? (before[at] & 0x37) : before[at]) << at;
@@ -60,11 +60,10 @@ TEST_F(LineSettingsDlgTest, EachBoxSetsItsOwnBitOfItsOwnLine) {
         for (int column = 0; column < 5; ++column) {
             CLineSettingsDlg edited;
             edited.SetImage(&image);
-            edited.show();
+            edited.ShowWindow(true);
             for (int other = 1; other <= 10; ++other) {
                 for (int c = 0; c < 5; ++c) {
-                    edited.Item<QCheckBox>(LineBoxId(other, c))
-                        ->setChecked(other == line && c == column);
+                    edited.CheckDlgButton(LineBoxId(other, c), other == line && c == column);
                 }
             }
             edited.SendCommand(IDOK);
@@ -78,11 +77,11 @@ TEST_F(LineSettingsDlgTest, EachBoxSetsItsOwnBitOfItsOwnLine) {
 
 TEST_F(LineSettingsDlgTest, CancelWritesNothing) {
     const ConfigImage before = image;
-    dialog.show();
+    dialog.ShowWindow(true);
     SetLine(4, {true, true, true, true, true});
     SetLine(5, {});
     dialog.SendCommand(IDCANCEL);
-    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(dialog.IsWindowVisible());
     EXPECT_EQ(image, before);
 }
 

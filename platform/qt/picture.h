@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/dialog.h"
+
 #include <QIcon>
 #include <QPixmap>
 
@@ -7,4 +9,4 @@
 // high-density screens too.
 QPixmap RenderPicture(int pictureId, QSize size, qreal devicePixelRatio = 1.0);
 
-QIcon ApplicationIcon();
+const QIcon& ToQIcon(IconHandle icon);

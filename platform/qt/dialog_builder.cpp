@@ -1,6 +1,6 @@
-#include "platform/dialog_builder.h"
+#include "platform/qt/dialog_builder.h"
 
-#include "platform/picture.h"
+#include "platform/qt/picture.h"
 #include "resources/resource_ids.h"
 
 #include <QCheckBox>
@@ -49,6 +49,9 @@ QWidget* MakeEdit(const ControlTemplate& control, QWidget& parent) {
                                              : Qt::ScrollBarAlwaysOff);
         edit->setFrameShape(Has(control, ControlStyle::Border) ? QFrame::StyledPanel
                                                                : QFrame::NoFrame);
+        if (Has(control, ControlStyle::KeyboardSelectable)) {
+            edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        }
         return edit;
     }
     auto* edit = new QLineEdit(TextOf(control), &parent);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/dialog_units.h"
+#include "platform/qt/dialog_units.h"
 #include "resources/dialog_template.h"
 
 #include <QWidget>
