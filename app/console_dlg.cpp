@@ -16,8 +16,8 @@ constexpr std::array<int, 9> kComPortCommands = {ID_COM1, ID_COM2, ID_COM3, ID_C
 } // namespace
 
 CConsoleDlg::CConsoleDlg(std::string argumentText)
-    : CDialog(IDD_CONSOLE), m_argumentText(std::move(argumentText)), m_editLog(GetDlgItem(IDC_LOG)),
-      m_hIcon(LoadIconResource(IDR_MAINFRAME)) {
+    : CDialog(IDD_CONSOLE), m_argumentText(std::move(argumentText)),
+      m_editLog(GetDlgItem(IDC_LOG)) {
     MakeApplicationWindow();
     m_menu.Load(IDR_CONSOLE_MENU);
     SetMenu(m_menu);
@@ -46,7 +46,7 @@ void CConsoleDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     AppendSystemMenuItem(IDM_ABOUTBOX, std::string(LoadResourceString(IDS_ABOUTBOX)));
     m_menu.CheckMenuItem(ID_COM1, true);
-    SetIcon(m_hIcon);
+    SetIcon(IDR_MAINFRAME);
     LoadStartupFile();
     UpdateData(false);
 }

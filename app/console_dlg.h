@@ -60,7 +60,6 @@ private:
     std::string m_argumentText;
     ConfigImage m_image{};
     CEdit m_editLog;
-    IconHandle m_hIcon;
     CMenu m_menu;
     bool m_operationRunning = false;
     bool m_closeRequested = false;

@@ -11,10 +11,8 @@ class CDataExchange;
 class CMenu;
 class DialogWindow;
 
-// A control of a dialog or a loaded icon as the toolkit knows it; only the toolkit's own code
-// looks inside.
+// A control of a dialog as the toolkit knows it; only the toolkit's own code looks inside.
 using ControlHandle = struct DialogControl*;
-using IconHandle = const struct DialogIcon*;
 
 // The keys a dialog may look at before the toolkit handles them.
 enum class DialogKey { Escape, Other };
@@ -89,7 +87,8 @@ protected:
     // A separator and an item in the window's system menu, where the platform has one; the item
     // sends its command id.
     void AppendSystemMenuItem(int commandId, const std::string& label);
-    void SetIcon(IconHandle icon);
+    // The window's large and small icon, from an icon resource.
+    void SetIcon(int iconId);
     // The program's main window: a window of its own with its own taskbar button.
     void MakeApplicationWindow();
 
@@ -99,6 +98,3 @@ private:
     std::unique_ptr<DialogWindow> m_window;
     std::map<int, std::function<void()>> m_commandHandlers;
 };
-
-// An icon resource, loaded once for the whole run.
-IconHandle LoadIconResource(int iconId);

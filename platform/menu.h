@@ -2,7 +2,7 @@
 
 #include <memory>
 
-class MenuBar;
+struct MenuBar;
 
 // A window's menu bar built from a menu template; items are addressed by their command ids.
 class CMenu {

@@ -7,6 +7,10 @@
 #include <functional>
 #include <map>
 
+inline QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 using ControlMap = std::map<int, QWidget*>;
 using ButtonClickHandler = std::function<void(int controlId)>;
 

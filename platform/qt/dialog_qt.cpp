@@ -1,8 +1,6 @@
 #include "platform/qt/dialog_window.h"
 
-#include "platform/menu.h"
 #include "platform/qt/log_pane.h"
-#include "platform/qt/menu_bar.h"
 #include "platform/qt/picture.h"
 #include "resources/resource_ids.h"
 
@@ -12,6 +10,14 @@
 #include <QPlainTextEdit>
 #include <algorithm>
 #include <map>
+
+namespace {
+
+template <class Control> Control* Find(const DialogWindow& window, int controlId) {
+    return qobject_cast<Control*>(window.Control(controlId));
+}
+
+} // namespace
 
 CDialog::CDialog(const DialogTemplate& dialogTemplate, CDialog* parent)
     : m_window(std::make_unique<DialogWindow>(*this, dialogTemplate,
@@ -55,47 +61,44 @@ ControlHandle CDialog::GetDlgItem(int controlId) const {
 }
 
 std::string CDialog::ItemText(int controlId) const {
-    const QWidget* control = m_window->Control(controlId);
-    if (const auto* edit = qobject_cast<const QLineEdit*>(control)) {
-        return edit->text().toStdString();
-    }
-    if (const auto* pane = qobject_cast<const QPlainTextEdit*>(control)) {
+    if (const auto* pane = Find<QPlainTextEdit>(*m_window, controlId)) {
         return PaneText(*pane).toStdString();
     }
-    if (const auto* label = qobject_cast<const QLabel*>(control)) {
-        return label->text().toStdString();
-    }
-    return {};
+    const auto* edit = Find<QLineEdit>(*m_window, controlId);
+    const auto* label = Find<QLabel>(*m_window, controlId);
+    return (edit != nullptr    ? edit->text()
+            : label != nullptr ? label->text()
+                               : QString())
+        .toStdString();
 }
 
 // A typing limit must never cut a value that is already longer: it would be stored shortened
 // on OK without anyone having changed it. Such a value is shown whole, and its check refuses it.
 void CDialog::SetItemText(int controlId, const std::string& text) {
-    QWidget* control = m_window->Control(controlId);
     const QString value = QString::fromStdString(text);
-    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+    if (auto* edit = Find<QLineEdit>(*m_window, controlId)) {
         edit->setMaxLength(std::max(edit->maxLength(), static_cast<int>(value.size())));
         edit->setText(value);
-    } else if (auto* pane = qobject_cast<QPlainTextEdit*>(control)) {
+    } else if (auto* pane = Find<QPlainTextEdit>(*m_window, controlId)) {
         SetPaneText(*pane, value);
-    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+    } else if (auto* label = Find<QLabel>(*m_window, controlId)) {
         label->setText(value);
     }
 }
 
 bool CDialog::IsDlgButtonChecked(int controlId) const {
-    const auto* box = qobject_cast<const QCheckBox*>(m_window->Control(controlId));
+    const auto* box = Find<QCheckBox>(*m_window, controlId);
     return box != nullptr && box->isChecked();
 }
 
 void CDialog::CheckDlgButton(int controlId, bool checked) {
-    if (auto* box = qobject_cast<QCheckBox*>(m_window->Control(controlId))) {
+    if (auto* box = Find<QCheckBox>(*m_window, controlId)) {
         box->setChecked(checked);
     }
 }
 
 void CDialog::LimitItemText(int controlId, int maxChars) {
-    if (auto* edit = qobject_cast<QLineEdit*>(m_window->Control(controlId))) {
+    if (auto* edit = Find<QLineEdit>(*m_window, controlId)) {
         edit->setMaxLength(std::max(maxChars, static_cast<int>(edit->text().size())));
     }
 }
@@ -107,30 +110,25 @@ void CDialog::GotoDlgCtrl(int controlId) {
 }
 
 int CDialog::FocusedItemId() const {
-    return m_window->IdOf(m_window->focusWidget());
+    return DialogWindow::IdOf(m_window->focusWidget());
 }
 
 int CDialog::GetNextDlgTabItem(int controlId) const {
     QWidget* control = m_window->Control(controlId);
-    for (QWidget* next = control == nullptr ? nullptr : control->nextInFocusChain();
-         next != nullptr && next != control; next = next->nextInFocusChain()) {
-        if ((next->focusPolicy() & Qt::TabFocus) != 0 && m_window->IdOf(next) != 0) {
-            return m_window->IdOf(next);
-        }
+    QWidget* next = control == nullptr ? nullptr : control->nextInFocusChain();
+    while (next != control &&
+           ((next->focusPolicy() & Qt::TabFocus) == 0 || DialogWindow::IdOf(next) == 0)) {
+        next = next->nextInFocusChain();
     }
-    return 0;
-}
-
-void CDialog::SetMenu(CMenu& menu) {
-    m_window->SetMenuBar(menu.Bar().Attach([this](int id) { SendCommand(id); }));
+    return DialogWindow::IdOf(next);
 }
 
 // X11, Wayland and macOS give a window no system menu of its own; the same commands are
 // reached from the window's menu.
 void CDialog::AppendSystemMenuItem(int, const std::string&) {}
 
-void CDialog::SetIcon(IconHandle icon) {
-    m_window->setWindowIcon(ToQIcon(icon));
+void CDialog::SetIcon(int iconId) {
+    m_window->setWindowIcon(RenderIcon(iconId));
 }
 
 void CDialog::MakeApplicationWindow() {

@@ -3,16 +3,7 @@
 #include "resources/resource_ids.h"
 
 #include <QKeyEvent>
-#include <QMenuBar>
 #include <QVBoxLayout>
-
-namespace {
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 DialogWindow::DialogWindow(CDialog& owner, const DialogTemplate& dialogTemplate, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -43,17 +34,8 @@ QWidget* DialogWindow::Control(int controlId) const {
     return found == m_controls.end() ? nullptr : found->second;
 }
 
-int DialogWindow::IdOf(const QWidget* control) const {
-    for (const auto& [id, widget] : m_controls) {
-        if (widget == control) {
-            return id;
-        }
-    }
-    return 0;
-}
-
-void DialogWindow::SetMenuBar(QMenuBar* menuBar) {
-    layout()->setMenuBar(menuBar);
+int DialogWindow::IdOf(const QWidget* control) {
+    return control == nullptr ? 0 : control->property("controlId").toInt();
 }
 
 void DialogWindow::showEvent(QShowEvent* event) {

@@ -5,8 +5,6 @@
 
 #include <QDialog>
 
-class QMenuBar;
-
 // The Qt window behind a CDialog: it holds the controls built from the template and hands the
 // window's events to the dialog's handlers.
 class DialogWindow : public QDialog {
@@ -15,8 +13,7 @@ public:
 
     CDialog& Owner() const { return m_owner; }
     QWidget* Control(int controlId) const;
-    int IdOf(const QWidget* control) const;
-    void SetMenuBar(QMenuBar* menuBar);
+    static int IdOf(const QWidget* control);
 
 protected:
     void showEvent(QShowEvent* event) override;

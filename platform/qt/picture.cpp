@@ -1,14 +1,13 @@
 #include "platform/qt/picture.h"
 
+#include "platform/qt/dialog_builder.h"
 #include "resources/pictures.h"
 
 #include <QPainter>
 #include <QSvgRenderer>
-#include <map>
 
 QPixmap RenderPicture(int pictureId, QSize size, qreal devicePixelRatio) {
-    const std::string_view path = PictureResourcePath(pictureId);
-    QSvgRenderer renderer(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
+    QSvgRenderer renderer(ToQString(PictureResourcePath(pictureId)));
     QPixmap pixmap(size * devicePixelRatio);
     pixmap.setDevicePixelRatio(devicePixelRatio);
     pixmap.fill(Qt::transparent);
@@ -17,18 +16,10 @@ QPixmap RenderPicture(int pictureId, QSize size, qreal devicePixelRatio) {
     return pixmap;
 }
 
-// Icons are made once and kept for the whole run, so a handle stays valid.
-IconHandle LoadIconResource(int iconId) {
-    static std::map<int, QIcon> loaded;
-    auto [found, added] = loaded.try_emplace(iconId);
-    if (added) {
-        for (const int side : {16, 24, 32, 48, 64, 128, 256}) {
-            found->second.addPixmap(RenderPicture(iconId, QSize(side, side)));
-        }
+QIcon RenderIcon(int iconId) {
+    QIcon icon;
+    for (const int side : {16, 24, 32, 48, 64, 128, 256}) {
+        icon.addPixmap(RenderPicture(iconId, QSize(side, side)));
     }
-    return reinterpret_cast<IconHandle>(&found->second);
-}
-
-const QIcon& ToQIcon(IconHandle icon) {
-    return *reinterpret_cast<const QIcon*>(icon);
+    return icon;
 }

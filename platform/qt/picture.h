@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/dialog.h"
-
 #include <QIcon>
 #include <QPixmap>
 
@@ -9,4 +7,4 @@
 // high-density screens too.
 QPixmap RenderPicture(int pictureId, QSize size, qreal devicePixelRatio = 1.0);
 
-const QIcon& ToQIcon(IconHandle icon);
+QIcon RenderIcon(int iconId);
