@@ -1,9 +1,12 @@
+#include "resources/templates/templates.h"
 #include "sample_configuration.h"
 #include "tools/grt8/report.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
+#include <sstream>
 #include <string_view>
 
 namespace {
@@ -24,15 +27,35 @@ std::string Shown(const ConfigImage& image, std::string_view key) {
     return FieldOf(image, key).shown;
 }
 
-TEST(ReportTest, SectionsFollowTheEditorsWithTheirTitles) {
-    const ConfigurationReport report = DescribeConfiguration(SampleConfiguration());
-    std::vector<std::string> titles;
-    for (const ReportSection& section : report) {
-        titles.push_back(section.title);
+// The captions of a dialog as one-line texts: line breaks and runs of blanks become one blank.
+std::set<std::string> CaptionsOf(const DialogTemplate& dialog) {
+    std::set<std::string> captions;
+    for (const ControlTemplate& control : dialog.controls) {
+        std::istringstream words{std::string(control.text)};
+        std::string caption;
+        for (std::string word; words >> word;) {
+            caption += (caption.empty() ? "" : " ") + word;
+        }
+        captions.insert(caption);
     }
-    EXPECT_EQ(titles,
-              (std::vector<std::string>{"Ustawienia ogólne", "Ustawienia linii meldunkowych",
-                                        "Ustawienia raportów i sterowania", "Teksty powiadomień"}));
+    return captions;
+}
+
+// A technician finds each setting of the report under the same words in the console: the
+// editor's caption, and a control's caption up to the comma that may say which part is meant.
+TEST(ReportTest, SectionsFollowTheEditorsInTheirWords) {
+    const ConfigurationReport report = DescribeConfiguration(SampleConfiguration());
+    const DialogTemplate* editors[] = {&GeneralSettingsTemplate(), &LineSettingsTemplate(),
+                                       &ReportsControlTemplate(), &SmsTextsTemplate()};
+    ASSERT_EQ(report.size(), std::size(editors));
+    for (std::size_t section = 0; section < report.size(); ++section) {
+        EXPECT_EQ(report[section].title, editors[section]->caption);
+        const std::set<std::string> captions = CaptionsOf(*editors[section]);
+        for (const ReportField& field : report[section].fields) {
+            EXPECT_TRUE(captions.contains(field.label.substr(0, field.label.find(", "))))
+                << field.label;
+        }
+    }
     EXPECT_EQ(report[0].fields.size(), 22u);
     EXPECT_EQ(report[1].fields.size(), 20u) << "telephones and edge of ten lines";
     EXPECT_EQ(report[2].fields.size(), 7u);
