@@ -1,6 +1,6 @@
-#include "config/image_layout.h"
 #include "editors/line_settings_dlg.h"
 
+#include "config/image_layout.h"
 #include "resources/resource_ids.h"
 #include "tests/ui/ui_test_support.h"
 
