@@ -26,10 +26,6 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // A character beyond the first 65536 takes two units, as in the platform's text boxes.
 std::size_t Utf16Length(const std::string& utf8) {
     std::size_t units = 0;
@@ -53,7 +49,7 @@ bool ParseDialogInteger(const std::string& text, int& value) {
     }
     const std::size_t firstDigit = at;
     long long magnitude = 0;
-    for (; at < text.size() && IsDigit(text[at]); ++at) {
+    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
         magnitude = std::min(magnitude * 10 + (text[at] - '0'), 1LL << 40);
     }
     if (at == firstDigit) {

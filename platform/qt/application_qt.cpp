@@ -6,10 +6,8 @@
 #include <QMessageBox>
 #include <QThread>
 
-struct ToolkitState {
-    ToolkitState(int& argc, char** argv) : application(argc, argv) {}
-
-    QApplication application;
+struct ToolkitState : QApplication {
+    using QApplication::QApplication;
 };
 
 namespace {

@@ -14,9 +14,9 @@ DialogWindow::DialogWindow(CDialog& owner, const DialogTemplate& dialogTemplate,
     setFont(font);
     setWindowTitle(ToQString(dialogTemplate.caption));
 
-    m_clientArea = new QWidget(this);
-    m_clientArea->setFixedSize(ToPixels(dialogTemplate.width, dialogTemplate.height, units));
-    m_controls = BuildControls(dialogTemplate, *m_clientArea, units,
+    auto* clientArea = new QWidget(this);
+    clientArea->setFixedSize(ToPixels(dialogTemplate.width, dialogTemplate.height, units));
+    m_controls = BuildControls(dialogTemplate, *clientArea, units,
                                [this](int id) { m_owner.SendCommand(id); });
     for (const auto& [id, control] : m_controls) {
         control->installEventFilter(this);
@@ -26,7 +26,7 @@ DialogWindow::DialogWindow(CDialog& owner, const DialogTemplate& dialogTemplate,
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->addWidget(m_clientArea);
+    layout->addWidget(clientArea);
 }
 
 QWidget* DialogWindow::Control(int controlId) const {

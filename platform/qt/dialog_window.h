@@ -27,7 +27,6 @@ private:
     bool PreTranslate(const QEvent* event);
 
     CDialog& m_owner;
-    QWidget* m_clientArea = nullptr;
     ControlMap m_controls;
     bool m_initialised = false;
 };

@@ -8,7 +8,6 @@
 #include <deque>
 #include <gtest/gtest.h>
 #include <map>
-#include <random>
 
 namespace {
 
@@ -262,38 +261,6 @@ TEST_F(GeneralSettingsDlgTest, OperatorButtonAfterAFailedCheckKeepsWhatWasTakenO
     EXPECT_EQ(Text(IDC_SMS_LIMIT), "300") << "after the failed box nothing is taken over";
     EXPECT_EQ(Text(IDC_SMSC_NUMBER), "+48501200777");
     EXPECT_EQ(image, before);
-}
-
-TEST_F(GeneralSettingsDlgTest, OpensAnyImageWithValuesItsBoxesAccept) {
-    std::mt19937 random(7);
-    for (int round = 0; round < 20; ++round) {
-        for (std::uint8_t& byte : image) {
-            byte = static_cast<std::uint8_t>(random());
-        }
-        CGeneralSettingsDlg opened;
-        opened.SetImage(&image);
-        opened.ShowWindow(true);
-        for (const int id : {IDC_THERMOSTAT_1_LOW, IDC_THERMOSTAT_1_HIGH, IDC_THERMOSTAT_2_LOW,
-                             IDC_THERMOSTAT_2_HIGH}) {
-            const int celsius = std::stoi(opened.ItemText(id));
-            EXPECT_TRUE(celsius >= -25 && celsius <= 120) << celsius;
-        }
-        EXPECT_LE(opened.ItemText(IDC_PIN).size(), 4u);
-    }
-}
-
-TEST(GeneralSettingsDlg, RunsModallyAndWritesOnOk) {
-    ConfigImage image{};
-    CGeneralSettingsDlg dialog;
-    dialog.SetImage(&image);
-    const bool shown = WithNextModalDialog([&] { dialog.DoModal(); },
-                                           [&](CDialog&) {
-                                               dialog.SetItemText(IDC_PIN, "4321");
-                                               dialog.SendCommand(IDOK);
-                                           });
-    EXPECT_TRUE(shown);
-    EXPECT_EQ(image[kPinOffset], '4');
-    EXPECT_EQ(image[kPinOffset + 3], '1');
 }
 
 } // namespace

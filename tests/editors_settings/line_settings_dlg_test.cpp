@@ -17,12 +17,6 @@ protected:
         dialog.SetImage(&image);
     }
     bool Ticked(int line, int column) { return dialog.IsDlgButtonChecked(LineBoxId(line, column)); }
-    void SetLine(int line, std::array<bool, 5> ticked) {
-        for (int column = 0; column < 5; ++column) {
-            dialog.CheckDlgButton(LineBoxId(line, column),
-                                  ticked[static_cast<std::size_t>(column)]);
-        }
-    }
     std::uint8_t& LineByte(int line) {
         return image[kLineSettingsOffset + static_cast<std::size_t>(line - 1)];
     }
@@ -72,16 +66,6 @@ TEST_F(LineSettingsDlgTest, EachBoxSetsItsOwnBitOfItsOwnLine) {
             }
         }
     }
-}
-
-TEST_F(LineSettingsDlgTest, CancelWritesNothing) {
-    const ConfigImage before = image;
-    dialog.ShowWindow(true);
-    SetLine(4, {true, true, true, true, true});
-    SetLine(5, {});
-    dialog.SendCommand(IDCANCEL);
-    EXPECT_FALSE(dialog.IsWindowVisible());
-    EXPECT_EQ(image, before);
 }
 
 } // namespace

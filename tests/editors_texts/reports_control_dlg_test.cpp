@@ -80,20 +80,6 @@ TEST_F(ReportsControlDialog, ShowsEachBitInItsBox) {
     }
 }
 
-TEST_F(ReportsControlDialog, EachBoxWritesItsOwnBit) {
-    Open(0x00, 0x00, 0x00);
-    for (const BoxBit& box : kBoxBits) {
-        CheckAll(false);
-        dialog.CheckDlgButton(box.id, true);
-        dialog.SendCommand(IDOK);
-        const std::uint8_t report = box.offset == kReportFlagsOffset ? box.bit : 0;
-        const std::uint8_t clip = box.offset == kClipFlagsOffset ? box.bit : 0;
-        const std::uint8_t sms = box.offset == kSmsControlFlagsOffset ? box.bit : 0;
-        EXPECT_EQ(image, OriginalWith(report, clip, sms)) << box.id;
-        dialog.ShowWindow(true);
-    }
-}
-
 TEST_F(ReportsControlDialog, AllBoxesCheckedRebuildTwoBytesAndKeepTheTopOfTheShared) {
     Open(0x3F, 0x17, 0xE8);
     CheckAll(true);

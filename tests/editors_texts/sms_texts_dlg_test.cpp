@@ -125,14 +125,6 @@ TEST_F(SmsTextsDialog, RefusesAFaultyReportWithItsOwnMessages) {
     EXPECT_EQ(image, original);
 }
 
-TEST_F(SmsTextsDialog, CancelWritesNothing) {
-    Type(0, "Zmieniony");
-    Type(10, "");
-    dialog.SendCommand(IDCANCEL);
-    EXPECT_EQ(dialog.GetResult(), IDCANCEL);
-    EXPECT_EQ(image, original);
-}
-
 TEST_F(SmsTextsDialog, CodesListOpensOverTheDialogWithItsTextOnce) {
     Type(3, "W trakcie edycji");
     for (int opening = 0; opening < 2; ++opening) {
