@@ -80,7 +80,7 @@ TEST_F(ConfigurationFileTest, WhatCannotBeReadIsExplained) {
 }
 
 TEST_F(ConfigurationFileTest, AMismatchNamesBothCheckWords) {
-    ConfigurationFile file;
+    ConfigFileContents file;
     file.storedCheckWord = 0x1234;
     file.computedCheckWord = 0xABCD;
     EXPECT_EQ(CheckWordMismatch("a.gr8", file),

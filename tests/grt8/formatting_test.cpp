@@ -9,8 +9,8 @@
 
 namespace {
 
-ConfigurationFile FileHolding(const ConfigImage& image) {
-    ConfigurationFile file;
+ConfigFileContents FileHolding(const ConfigImage& image) {
+    ConfigFileContents file;
     file.image = image;
     file.bytesRead = kConfigImageSize;
     file.storedCheckWord = 0x1A2B;
@@ -23,7 +23,7 @@ bool Contains(const std::string& text, const std::string& part) {
 }
 
 TEST(TextReportTest, HeaderNamesTheFileAndSaysWhetherTheCheckWordMatches) {
-    ConfigurationFile file = FileHolding(SampleConfiguration());
+    ConfigFileContents file = FileHolding(SampleConfiguration());
     EXPECT_EQ(FormatFileHeader("obiekt.gr8", file),
               "Plik: obiekt.gr8\nSłowo kontrolne: zgodne (0x1A2B)\n");
 
@@ -34,7 +34,7 @@ TEST(TextReportTest, HeaderNamesTheFileAndSaysWhetherTheCheckWordMatches) {
 }
 
 TEST(TextReportTest, HeaderTellsAboutAFileOfTheWrongLength) {
-    ConfigurationFile file = FileHolding(ConfigImage{});
+    ConfigFileContents file = FileHolding(ConfigImage{});
     const std::pair<std::size_t, std::string> lengths[] = {
         {0, "0 bajtów"},   {1, "1 bajt"},    {3, "3 bajty"},       {5, "5 bajtów"},
         {12, "12 bajtów"}, {22, "22 bajty"}, {1000, "1000 bajtów"}};
@@ -90,7 +90,7 @@ TEST(JsonReportTest, EverySettingWithKeyLabelAndTypedValue) {
 TEST(JsonReportTest, StaysValidForAnyFileNameAndText) {
     ConfigImage image = SampleConfiguration();
     PutText(image, 0, "\x01\"\\\x7f");
-    ConfigurationFile file = FileHolding(image);
+    ConfigFileContents file = FileHolding(image);
     file.computedCheckWord = 1;
     const std::string json =
         FormatJsonReport("z\xff\xc3(\"\n.gr8", file, DescribeConfiguration(image));

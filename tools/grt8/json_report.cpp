@@ -26,7 +26,7 @@ std::string JsonSection(const ReportSection& section) {
     return json + "      ]\n    }";
 }
 
-std::string JsonCheckWord(const ConfigurationFile& file) {
+std::string JsonCheckWord(const ConfigFileContents& file) {
     return "{\"matches\": " + JsonBool(file.CheckWordMatches()) +
            ", \"stored\": " + std::to_string(file.storedCheckWord) +
            ", \"computed\": " + std::to_string(file.computedCheckWord) + "}";
@@ -34,7 +34,7 @@ std::string JsonCheckWord(const ConfigurationFile& file) {
 
 } // namespace
 
-std::string FormatJsonReport(const std::string& fileName, const ConfigurationFile& file,
+std::string FormatJsonReport(const std::string& fileName, const ConfigFileContents& file,
                              const ConfigurationReport& report) {
     std::string json = "{\n  \"file\": " + JsonString(fileName) +
                        ",\n  \"bytesRead\": " + std::to_string(file.bytesRead) +
