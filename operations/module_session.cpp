@@ -16,13 +16,14 @@ OperationResult OpenSession(CModuleLink& link, const ModulePort& port, Operation
     log.AppendToLogPane("Otwarcie portu " + PortName(port) + "\r\n");
     if (!OpenModulePort(link, port)) {
         log.AppendToLogPane("Błąd otwarcia portu !\r\n");
-        OperationResult result = FailedAt(OperationStage::PortNotOpened, port);
+        OperationResult result =
+            FailedAt(OperationStage::PortNotOpened, "Błąd otwarcia portu " + PortName(port) + " !");
         result.portError = link.OpenFailure();
         return result;
     }
     log.AppendToLogPane("Nawiązywanie połączenia...\r\n");
     if (!link.Connect(reply.data())) {
-        const OperationResult result = FailedAt(OperationStage::NoContact, port);
+        const OperationResult result = FailedAt(OperationStage::NoContact, "Brak połączenia.");
         log.AppendToLogPane("Brak połączenia z modułem.\r\n");
         link.ClosePort();
         return result;
@@ -30,10 +31,11 @@ OperationResult OpenSession(CModuleLink& link, const ModulePort& port, Operation
     return {};
 }
 
-OperationResult FailedAt(OperationStage stage, const ModulePort& port, int block) {
+OperationResult FailedAt(OperationStage stage, const std::string& message, int block) {
+    ShowMessageBox(message);
     OperationResult result;
     result.stage = stage;
     result.block = block;
-    ShowMessageBox(FailureMessage(result, port));
+    result.message = message;
     return result;
 }

@@ -18,4 +18,4 @@ OperationResult OpenSession(CModuleLink& link, const ModulePort& port, Operation
 
 // Tells the user in the message box why the operation stops at `stage` (in `block`, when the
 // stage is one of a block), and returns that as the result.
-OperationResult FailedAt(OperationStage stage, const ModulePort& port, int block = 0);
+OperationResult FailedAt(OperationStage stage, const std::string& message, int block = 0);

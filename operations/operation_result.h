@@ -1,6 +1,5 @@
 #pragma once
 
-#include "operations/module_port.h"
 #include "platform/serial_port.h"
 
 #include <string>
@@ -20,9 +19,8 @@ struct OperationResult {
     std::string version;
     // Why the port did not open.
     PortOpenError portError;
+    // The text of the message box that told the user why the operation stopped.
+    std::string message;
 
     bool Completed() const { return stage == OperationStage::Completed; }
 };
-
-// The text of the message box that ended a failed operation; empty when it completed.
-std::string FailureMessage(const OperationResult& result, const ModulePort& port);

@@ -13,15 +13,15 @@ constexpr int kBlockLength = 128;
 
 using ModuleMemory = std::array<std::uint8_t, kModuleMemorySize>;
 
-OperationResult ReadBlocks(CModuleLink& link, ModuleMemory& memory, const ModulePort& port,
-                           OperationLog& log) {
+OperationResult ReadBlocks(CModuleLink& link, ModuleMemory& memory, OperationLog& log) {
     for (int block = 1; block <= kBlockCount; ++block) {
-        log.AppendToLogPane("Odczyt bloku " + std::to_string(block) + "...\r\n");
+        const std::string number = std::to_string(block);
+        log.AppendToLogPane("Odczyt bloku " + number + "...\r\n");
         link.FlushInput();
         const int address = (block - 1) * kBlockLength;
         link.ReadMemory(memory.data() + address, kBlockLength, address);
         if (link.m_bBusy) {
-            return FailedAt(OperationStage::BlockNotRead, port, block);
+            return FailedAt(OperationStage::BlockNotRead, "Błąd odczytu " + number + ".", block);
         }
     }
     return {};
@@ -48,7 +48,7 @@ OperationResult ReadConfiguration(CModuleLink& link, ConfigImage& image, const M
         return session;
     }
     ModuleMemory memory{};
-    const OperationResult result = ReadBlocks(link, memory, port, log);
+    const OperationResult result = ReadBlocks(link, memory, log);
     if (result.Completed()) {
         log.AppendToLogPane("Odczyt konfiguracji zakończony.\r\n");
     }

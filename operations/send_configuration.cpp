@@ -68,11 +68,12 @@ bool SendBlockWithRetries(CModuleLink& link, ConfigImage& image, const SendBlock
     return false;
 }
 
-OperationResult SendBlocks(CModuleLink& link, ConfigImage& image, const ModulePort& port,
-                           OperationLog& log) {
+OperationResult SendBlocks(CModuleLink& link, ConfigImage& image, OperationLog& log) {
     for (const SendBlock& block : kBlocks) {
         if (!SendBlockWithRetries(link, image, block, log)) {
-            OperationResult result = FailedAt(OperationStage::BlockNotVerified, port, block.number);
+            OperationResult result =
+                FailedAt(OperationStage::BlockNotVerified,
+                         "Błąd weryfikacji " + std::to_string(block.number), block.number);
             result.blocksWritten = block.number;
             return result;
         }
@@ -91,7 +92,7 @@ OperationResult SendConfiguration(CModuleLink& link, ConfigImage& image, const M
     if (OperationResult session = OpenSession(link, port, log, reply); !session.Completed()) {
         return session;
     }
-    const OperationResult result = SendBlocks(link, image, port, log);
+    const OperationResult result = SendBlocks(link, image, log);
     if (result.Completed()) {
         log.AppendToLogPane("Ładowanie konfiguracji zakończone.\r\n");
         log.AppendToLogPane("Restart modułu z nową konfiguracją...");

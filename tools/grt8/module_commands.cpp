@@ -15,8 +15,8 @@
 namespace {
 
 // " (Brak połączenia.)": the console's message that ended the operation.
-std::string Cause(const OperationResult& result, const ModulePort& port) {
-    return " (" + FailureMessage(result, port) + ")";
+std::string Cause(const OperationResult& result) {
+    return " (" + result.message + ")";
 }
 
 OperationResult ReadInto(ConfigImage& image, const ModulePort& port, OperationLog& log) {
@@ -51,8 +51,8 @@ int RunRead(const Invocation& invocation, const ConsoleStreams& streams) {
         });
     const int status = ExitStatus(result);
     if (status == kExitFailed) {
-        run.Report("reading from " + PortName(*argument.port) + " failed" +
-                   Cause(result, *argument.port) + "; " + QuotedPath(output) + " was not written");
+        run.Report("reading from " + PortName(*argument.port) + " failed" + Cause(result) + "; " +
+                   QuotedPath(output) + " was not written");
     }
     if (status != kExitSuccess) {
         return status;
@@ -87,8 +87,8 @@ int RunSend(const Invocation& invocation, const ConsoleStreams& streams) {
         });
     const int status = ExitStatus(result);
     if (status == kExitFailed) {
-        run.Report("sending to " + PortName(*argument.port) + " failed" +
-                   Cause(result, *argument.port) + "; " + WhatTheModuleHolds(result));
+        run.Report("sending to " + PortName(*argument.port) + " failed" + Cause(result) + "; " +
+                   WhatTheModuleHolds(result));
     } else if (status == kExitSuccess) {
         run.Report(QuotedPath(path) + " sent to " + PortName(*argument.port));
     }
@@ -109,7 +109,7 @@ int RunVersion(const Invocation& invocation, const ConsoleStreams& streams) {
     if (status == kExitSuccess) {
         streams.out << WithoutControlCharacters(result.version) << "\n";
     } else if (status == kExitFailed) {
-        run.Report("no answer from " + PortName(*argument.port) + Cause(result, *argument.port) +
+        run.Report("no answer from " + PortName(*argument.port) + Cause(result) +
                    ": check that the module is powered and connected to that port");
     }
     return status;
@@ -123,7 +123,7 @@ std::optional<ConfigImage> ReadFromModule(const ModulePort& port, const ConsoleS
             return ReadInto(image, opened, log);
         });
     if (!result.Completed()) {
-        run.Report("reading from " + PortName(port) + " failed" + Cause(result, port));
+        run.Report("reading from " + PortName(port) + " failed" + Cause(result));
         return std::nullopt;
     }
     return image;
