@@ -33,7 +33,7 @@ protected:
     }
     void TearDown() override { QDir::setCurrent(m_previousFolder); }
 
-    CConsoleDlg& Start(const std::string& argumentText) {
+    CConsoleDlg& Start(const std::optional<std::string>& argumentText = std::nullopt) {
         console = std::make_unique<CConsoleDlg>(argumentText);
         console->show();
         return *console;
@@ -63,7 +63,7 @@ TEST_F(ConsoleFilesTest, StartupLoadsAQuotedPathWithABlank) {
 
 TEST_F(ConsoleFilesTest, StartupLoadsDefaultFileFromTheWorkingFolder) {
     SaveFile(folder / "default.gr8", SampleImage(5));
-    CConsoleDlg& window = Start("");
+    CConsoleDlg& window = Start();
     EXPECT_EQ(window.Image(), SampleImage(5));
     EXPECT_EQ(Pane(), QStringLiteral("Ustawienia odczytane z pliku:\r\ndefault.gr8\r\n"));
 }
@@ -71,7 +71,7 @@ TEST_F(ConsoleFilesTest, StartupLoadsDefaultFileFromTheWorkingFolder) {
 TEST_F(ConsoleFilesTest, StartupSkipsNamesThatDoNotOpenWithoutAWord) {
     SaveFile(folder / "default.gr8", SampleImage(5));
     SaveFile(folder / "a.gr8", SampleImage(7));
-    for (const char* argumentText : {"\"\"", "a.gr8 /eeprom", "missing.gr8"}) {
+    for (const char* argumentText : {"\"\"", "", "a.gr8 /eeprom", "missing.gr8"}) {
         CConsoleDlg& window = Start(argumentText);
         EXPECT_EQ(window.Image(), ConfigImage{}) << argumentText;
         EXPECT_EQ(Pane(), QString()) << argumentText;
@@ -90,7 +90,7 @@ TEST_F(ConsoleFilesTest, StartupWithADamagedFileSaysSoAndKeepsAZeroImage) {
 TEST_F(ConsoleFilesTest, LoadReplacesTheImageAndLogsTheUpperCasePath) {
     const auto path = folder / "obiekt.gr8";
     SaveFile(path, SampleImage(9));
-    CConsoleDlg& window = Start("");
+    CConsoleDlg& window = Start();
     window.m_strLog = QStringLiteral("Wybrano port COM2\r\n");
     answers.Push(Q(path));
     window.SendCommand(ID_LOAD_FILE);
@@ -102,7 +102,7 @@ TEST_F(ConsoleFilesTest, LoadReplacesTheImageAndLogsTheUpperCasePath) {
 
 TEST_F(ConsoleFilesTest, LoadRefusesBadFilesAndKeepsImageAndLog) {
     WriteAllBytes(folder / "zly.gr8", std::vector<unsigned char>(700, 0x33));
-    CConsoleDlg& window = Start("");
+    CConsoleDlg& window = Start();
     window.Image() = SampleImage(11);
     window.m_strLog = QStringLiteral("Wybrano port COM2\r\n");
     window.AppendToLogPane(QStringLiteral("Odczyt bloku 1...\r\n"));
@@ -121,7 +121,7 @@ TEST_F(ConsoleFilesTest, LoadRefusesBadFilesAndKeepsImageAndLog) {
 }
 
 TEST_F(ConsoleFilesTest, SaveCreatesAnUpperCaseNameAndLogsIt) {
-    CConsoleDlg& window = Start("");
+    CConsoleDlg& window = Start();
     window.Image() = SampleImage(13);
     window.Image()[1022] = 0;
     answers.Push(Q(folder / "obiekt.gr8"));
@@ -138,7 +138,7 @@ TEST_F(ConsoleFilesTest, SaveCreatesAnUpperCaseNameAndLogsIt) {
 
 TEST_F(ConsoleFilesTest, SaveWritesOverTheChosenExistingFile) {
     SaveFile(folder / "stary.gr8", SampleImage(3));
-    CConsoleDlg& window = Start("");
+    CConsoleDlg& window = Start();
     window.Image() = SampleImage(17);
     answers.Push(Q(folder / "stary.gr8"));
     window.SendCommand(ID_SAVE_FILE);
@@ -149,7 +149,7 @@ TEST_F(ConsoleFilesTest, SaveWritesOverTheChosenExistingFile) {
 }
 
 TEST_F(ConsoleFilesTest, FailedSaveSaysSoAndLogsNothing) {
-    CConsoleDlg& window = Start("");
+    CConsoleDlg& window = Start();
     window.m_strLog = QStringLiteral("Wybrano port COM3\r\n");
     window.RefreshLogPane();
     answers.Push(Q(folder / "brak" / "obiekt.gr8"));
