@@ -5,8 +5,11 @@
 #include "tests/core/temporary_folder.h"
 #include "tests/ui/ui_test_support.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -118,6 +121,29 @@ TEST_F(ConsoleFilesTest, LoadRefusesBadFilesAndKeepsImageAndLog) {
     EXPECT_EQ(messages.texts,
               (std::vector<std::string>{"Niewłaściwy format pliku !", "Błąd otwarcia pliku !",
                                         "Błąd otwarcia pliku !"}));
+}
+
+// The real Open dialog takes a name typed for a missing file; the load then says it did not open.
+TEST_F(ConsoleFilesTest, OpenDialogTakesTheNameOfAMissingFile) {
+    CConsoleDlg& window = Start();
+    SetFileDialogHandler(nullptr);
+    const auto typeNameAndAccept = [&](QDialog& dialog) {
+        dynamic_cast<QFileDialog&>(dialog).selectFile(Q(folder / "brak.gr8"));
+        // A dialog that insisted on an existing file would stop on a warning of its own.
+        QTimer refusal;
+        QObject::connect(&refusal, &QTimer::timeout, [&] {
+            if (QWidget* warning = QApplication::activeModalWidget();
+                warning && warning != &dialog) {
+                warning->close();
+            }
+        });
+        refusal.start(50);
+        dialog.accept();
+    };
+    const bool shown =
+        WithNextModalDialog([&] { window.SendCommand(ID_LOAD_FILE); }, typeNameAndAccept);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(messages.texts, std::vector<std::string>{"Błąd otwarcia pliku !"});
 }
 
 TEST_F(ConsoleFilesTest, SaveCreatesAnUpperCaseNameAndLogsIt) {
