@@ -135,7 +135,6 @@ TEST_F(ConsoleWindowTest, LogPaneScrollsALongLineWithoutAHorizontalBar) {
     auto* pane = console.Item<QPlainTextEdit>(IDC_LOG);
     console.AppendToLogPane(QString(400, QLatin1Char('x')));
     QApplication::processEvents();
-    EXPECT_EQ(pane->document()->blockCount(), 1) << "no word wrap";
     EXPECT_GT(pane->horizontalScrollBar()->value(), 0) << "the line's end is scrolled into view";
     EXPECT_FALSE(pane->horizontalScrollBar()->isVisible());
     EXPECT_TRUE(pane->verticalScrollBar()->isVisible());
