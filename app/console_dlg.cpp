@@ -15,7 +15,7 @@ constexpr std::array<int, 9> kComPortCommands = {ID_COM1, ID_COM2, ID_COM3, ID_C
 
 } // namespace
 
-CConsoleDlg::CConsoleDlg(std::string argumentText)
+CConsoleDlg::CConsoleDlg(std::optional<std::string> argumentText)
     : CDialog(IDD_CONSOLE), m_argumentText(std::move(argumentText)),
       m_editLog(GetDlgItem(IDC_LOG)) {
     MakeApplicationWindow();

@@ -6,6 +6,7 @@
 #include "platform/menu.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 class OperationLog;
@@ -17,8 +18,9 @@ extern char g_comPortDigit[2];
 // module and the log pane in which the commands report.
 class CConsoleDlg : public CDialog {
 public:
-    // argumentText: the command line after the program's name, as one text.
-    explicit CConsoleDlg(std::string argumentText);
+    // argumentText: the command line after the program's name, as one text; nothing when
+    // there is no argument.
+    explicit CConsoleDlg(std::optional<std::string> argumentText);
 
     ConfigImage& Image() { return m_image; }
     const CMenu& Menu() const { return m_menu; }
@@ -57,7 +59,7 @@ private:
     void TraceKey(const std::string& trace);
     void RunOperation(const std::function<void(OperationLog&)>& operation);
 
-    std::string m_argumentText;
+    std::optional<std::string> m_argumentText;
     ConfigImage m_image{};
     CEdit m_editLog;
     CMenu m_menu;

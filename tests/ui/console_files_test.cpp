@@ -34,7 +34,7 @@ protected:
     }
     void TearDown() override { std::filesystem::current_path(m_previousFolder); }
 
-    CConsoleDlg& Start(const std::string& argumentText) {
+    CConsoleDlg& Start(const std::optional<std::string>& argumentText = std::nullopt) {
         console = std::make_unique<CConsoleDlg>(argumentText);
         console->ShowWindow(true);
         return *console;
@@ -64,7 +64,7 @@ TEST_F(ConsoleFilesTest, StartupLoadsAQuotedPathWithABlank) {
 
 TEST_F(ConsoleFilesTest, StartupLoadsDefaultFileFromTheWorkingFolder) {
     SaveFile(folder / "default.gr8", SampleImage(5));
-    CConsoleDlg& window = Start("");
+    CConsoleDlg& window = Start();
     EXPECT_EQ(window.Image(), SampleImage(5));
     EXPECT_EQ(Pane(), "Ustawienia odczytane z pliku:\r\ndefault.gr8\r\n");
 }
@@ -72,7 +72,7 @@ TEST_F(ConsoleFilesTest, StartupLoadsDefaultFileFromTheWorkingFolder) {
 TEST_F(ConsoleFilesTest, StartupSkipsNamesThatDoNotOpenWithoutAWord) {
     SaveFile(folder / "default.gr8", SampleImage(5));
     SaveFile(folder / "a.gr8", SampleImage(7));
-    for (const char* argumentText : {"\"\"", "a.gr8 /eeprom", "missing.gr8"}) {
+    for (const char* argumentText : {"\"\"", "", "a.gr8 /eeprom", "missing.gr8"}) {
         CConsoleDlg& window = Start(argumentText);
         EXPECT_EQ(window.Image(), ConfigImage{}) << argumentText;
         EXPECT_EQ(Pane(), "") << argumentText;
@@ -91,7 +91,7 @@ TEST_F(ConsoleFilesTest, StartupWithADamagedFileSaysSoAndKeepsAZeroImage) {
 TEST_F(ConsoleFilesTest, LoadReplacesTheImageAndLogsTheUpperCasePath) {
     const auto path = folder / "obiekt.gr8";
     SaveFile(path, SampleImage(9));
-    CConsoleDlg& window = Start("");
+    CConsoleDlg& window = Start();
     window.m_strLog = "Wybrano port COM2\r\n";
     answers.Push(path.string());
     window.SendCommand(ID_LOAD_FILE);
@@ -103,7 +103,7 @@ TEST_F(ConsoleFilesTest, LoadReplacesTheImageAndLogsTheUpperCasePath) {
 
 TEST_F(ConsoleFilesTest, LoadRefusesBadFilesAndKeepsImageAndLog) {
     WriteAllBytes(folder / "zly.gr8", std::vector<unsigned char>(700, 0x33));
-    CConsoleDlg& window = Start("");
+    CConsoleDlg& window = Start();
     window.Image() = SampleImage(11);
     window.m_strLog = "Wybrano port COM2\r\n";
     window.AppendToLogPane("Odczyt bloku 1...\r\n");
@@ -122,7 +122,7 @@ TEST_F(ConsoleFilesTest, LoadRefusesBadFilesAndKeepsImageAndLog) {
 }
 
 TEST_F(ConsoleFilesTest, SaveCreatesAnUpperCaseNameAndLogsIt) {
-    CConsoleDlg& window = Start("");
+    CConsoleDlg& window = Start();
     window.Image() = SampleImage(13);
     window.Image()[1022] = 0;
     answers.Push((folder / "obiekt.gr8").string());
@@ -139,7 +139,7 @@ TEST_F(ConsoleFilesTest, SaveCreatesAnUpperCaseNameAndLogsIt) {
 
 TEST_F(ConsoleFilesTest, SaveWritesOverTheChosenExistingFile) {
     SaveFile(folder / "stary.gr8", SampleImage(3));
-    CConsoleDlg& window = Start("");
+    CConsoleDlg& window = Start();
     window.Image() = SampleImage(17);
     answers.Push((folder / "stary.gr8").string());
     window.SendCommand(ID_SAVE_FILE);
@@ -150,7 +150,7 @@ TEST_F(ConsoleFilesTest, SaveWritesOverTheChosenExistingFile) {
 }
 
 TEST_F(ConsoleFilesTest, FailedSaveSaysSoAndLogsNothing) {
-    CConsoleDlg& window = Start("");
+    CConsoleDlg& window = Start();
     window.m_strLog = "Wybrano port COM3\r\n";
     window.RefreshLogPane();
     answers.Push((folder / "brak" / "obiekt.gr8").string());

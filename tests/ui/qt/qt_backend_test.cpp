@@ -1,20 +1,25 @@
-// What only the Qt backend has: widgets sized from the toolkit's font, its menu bar, and the
-// keyboard and clipboard handling of its text panes.
+// What only the Qt backend has: widgets sized from the toolkit's font, its menu bar, its file
+// dialog, and the scrolling, keyboard and clipboard handling of its text panes.
 #include "app/console_dlg.h"
 #include "editors/variable_codes_dlg.h"
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/menu_bar.h"
 #include "resources/resource_ids.h"
+#include "tests/core/temporary_folder.h"
+#include "tests/ui/qt/qt_test_support.h"
+#include "tests/ui/ui_test_support.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -121,6 +126,42 @@ TEST(VariableCodesList, OpensAtItsHeadingAndCanBeCopiedButNotChanged) {
     press(Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
     press(Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), list.toPlainText());
+}
+
+// A long line scrolls sideways with the caret; the pane shows only its vertical scroll bar.
+TEST(LogPane, ScrollsALongLineWithoutAHorizontalBar) {
+    CConsoleDlg console("\"/no/such/folder/startup.gr8\"");
+    console.ShowWindow(true);
+    auto* pane = Item<QPlainTextEdit>(console, IDC_LOG);
+    console.AppendToLogPane(std::string(400, 'x'));
+    QApplication::processEvents();
+    EXPECT_GT(pane->horizontalScrollBar()->value(), 0) << "the line's end is scrolled into view";
+    EXPECT_FALSE(pane->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(pane->verticalScrollBar()->isVisible());
+}
+
+// The real Open dialog takes a name typed for a missing file; the load then says it did not open.
+TEST(FileDialog, OpenTakesTheNameOfAMissingFile) {
+    TemporaryFolder folder;
+    MessageBoxRecorder messages;
+    CConsoleDlg console(std::nullopt);
+    console.ShowWindow(true);
+    const auto typeNameAndAccept = [&](QDialog& dialog) {
+        dynamic_cast<QFileDialog&>(dialog).selectFile(
+            QString::fromStdString((folder / "brak.gr8").string()));
+        // A dialog that insisted on an existing file would stop on a warning of its own.
+        QTimer refusal;
+        QObject::connect(&refusal, &QTimer::timeout, [&] {
+            if (QWidget* warning = QApplication::activeModalWidget();
+                warning && warning != &dialog) {
+                warning->close();
+            }
+        });
+        refusal.start(50);
+        dialog.accept();
+    };
+    EXPECT_TRUE(WithNextQtDialog([&] { console.SendCommand(ID_LOAD_FILE); }, typeNameAndAccept));
+    EXPECT_EQ(messages.texts, std::vector<std::string>{"Błąd otwarcia pliku !"});
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "platform/qt/dialog_window.h"
+#include "tests/ui/qt/qt_test_support.h"
 #include "tests/ui/ui_test_support.h"
 
 #include <QApplication>
@@ -7,23 +8,31 @@
 #include <QPushButton>
 #include <QTimer>
 
-bool WithNextModalDialog(const std::function<void()>& action,
-                         const std::function<void(CDialog&)>& inspect) {
+bool WithNextQtDialog(const std::function<void()>& action,
+                      const std::function<void(QDialog&)>& inspect) {
     bool seen = false;
     QTimer poll;
     poll.setInterval(5);
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* window = dynamic_cast<DialogWindow*>(QApplication::activeModalWidget());
-        if (window == nullptr || !window->isVisible() || seen) {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible() || seen) {
             return;
         }
         seen = true;
-        inspect(window->Owner());
-        window->done(QDialog::Rejected);
+        inspect(*dialog);
+        if (dialog->isVisible()) {
+            dialog->done(QDialog::Rejected);
+        }
     });
     poll.start();
     action();
     return seen;
+}
+
+bool WithNextModalDialog(const std::function<void()>& action,
+                         const std::function<void(CDialog&)>& inspect) {
+    return WithNextQtDialog(
+        action, [&](QDialog& dialog) { inspect(dynamic_cast<DialogWindow&>(dialog).Owner()); });
 }
 
 void TypeInto(CDialog& dialog, int controlId, const std::string& text) {
