@@ -129,10 +129,4 @@ TEST_F(ConsoleWindowTest, ExitEndsWithOkAndCopiesThePaneIntoTheLog) {
     EXPECT_EQ(console.m_strLog, "Odczyt bloku 1...\r\n");
 }
 
-TEST_F(ConsoleWindowTest, CloseBoxEndsWithCancel) {
-    console.Close();
-    EXPECT_FALSE(console.IsWindowVisible());
-    EXPECT_EQ(console.GetResult(), IDCANCEL);
-}
-
 } // namespace
