@@ -1,15 +1,32 @@
 #include "resources/templates/templates.h"
 #include "sample_configuration.h"
+#include "tools/grt8/json_report.h"
 #include "tools/grt8/report.h"
+#include "tools/grt8/text_report.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
-#include <algorithm>
+#include <functional>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string_view>
 
 namespace {
+
+ConfigFileContents FileHolding(const ConfigImage& image) {
+    ConfigFileContents file;
+    file.image = image;
+    file.bytesRead = kConfigImageSize;
+    file.storedCheckWord = 0x1A2B;
+    file.computedCheckWord = 0x1A2B;
+    return file;
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
 
 ReportField FieldOf(const ConfigImage& image, std::string_view key) {
     for (const ReportSection& section : DescribeConfiguration(image)) {
@@ -23,8 +40,84 @@ ReportField FieldOf(const ConfigImage& image, std::string_view key) {
     return {};
 }
 
-std::string Shown(const ConfigImage& image, std::string_view key) {
-    return FieldOf(image, key).shown;
+// `grt8 show` of the sample: every setting under its editor, in the editor's words and order.
+const char kSampleShown[] = R"(Plik: obiekt.gr8
+Słowo kontrolne: zgodne (0x1A2B)
+
+Ustawienia ogólne
+  SMSC: +48602951111
+  Numer 1: *123
+  Numer 2: 600100200
+  Numer 3: (brak)
+  Numer PIN: 1234
+  Kod sieci: 26003
+  Ograniczenie SMS: aktywne
+  Ograniczenie SMS, max.: 10 SMS między raportami
+  Raport okresowy: aktywny
+  Raport okresowy, okres: 1440 minut
+  Termostat T1/O5: aktywny
+  Termostat T1/O5, TL: -25 °C
+  Termostat T1/O5, TH: 120 °C
+  Powiadamianie o temperaturze T1: aktywne
+  Termostat T2/O4: nieaktywny
+  Termostat T2/O4, TL2: 5 °C
+  Termostat T2/O4, TH2: 30 °C
+  Powiadamianie o temperaturze T2: nieaktywne
+  Rozbrajanie L1: aktywne
+  Sygnalizator O1: aktywny
+  Sygnalizator O1, aktywny przez: 30 s. od pobudzenia linii
+  Remanencja wyjść: nieaktywna
+
+Ustawienia linii meldunkowych
+  Linia 1, telefony: TEL1, TEL3
+  Linia 1, Pobudzenie: NO
+  Linia 2, telefony: (brak)
+  Linia 2, Pobudzenie: (brak)
+  Linia 3, telefony: (brak)
+  Linia 3, Pobudzenie: (brak)
+  Linia 4, telefony: (brak)
+  Linia 4, Pobudzenie: (brak)
+  Linia 5, telefony: (brak)
+  Linia 5, Pobudzenie: (brak)
+  Linia 6, telefony: (brak)
+  Linia 6, Pobudzenie: (brak)
+  Linia 7, telefony: (brak)
+  Linia 7, Pobudzenie: (brak)
+  Linia 8, telefony: (brak)
+  Linia 8, Pobudzenie: (brak)
+  Linia 9/T1, telefony: (brak)
+  Linia 9/T1, Pobudzenie: (brak)
+  Linia 10/T2, telefony: (brak)
+  Linia 10/T2, Pobudzenie: NC
+
+Ustawienia raportów i sterowania
+  Raport wysyłany na telefony: TEL1, TEL2
+  Przyjmow. CLIP z telefonów: TEL3
+  Sterowanie SMS z telefonów: TEL1, DOWOLNY
+  Raportuj zmianę źródła zasilania: tak
+  Raportuj zmianę stanu wyjść: nie
+  Generuj impuls O2 po odebr. CLIP: tak
+  Ignoruj stan wejść przy starcie programu: nie
+
+Teksty powiadomień
+  Linia 1: "Alarm $170"
+  Linia 2: ""
+  Linia 3: "Drzwi"
+  Linia 4: ""
+  Linia 5: ""
+  Linia 6: ""
+  Linia 7: ""
+  Linia 8: ""
+  Linia 9: ""
+  Linia 10: ""
+  Raport: "Stan $200"
+)";
+
+TEST(ReportTest, TheSampleShownWhole) {
+    const ConfigFileContents file = FileHolding(SampleConfiguration());
+    EXPECT_EQ(FormatFileHeader("obiekt.gr8", file) +
+                  FormatReport(DescribeConfiguration(file.image)),
+              kSampleShown);
 }
 
 // The captions of a dialog as one-line texts: line breaks and runs of blanks become one blank.
@@ -56,160 +149,116 @@ TEST(ReportTest, SectionsFollowTheEditorsInTheirWords) {
                 << field.label;
         }
     }
-    EXPECT_EQ(report[0].fields.size(), 22u);
-    EXPECT_EQ(report[1].fields.size(), 20u) << "telephones and edge of ten lines";
-    EXPECT_EQ(report[2].fields.size(), 7u);
-    EXPECT_EQ(report[3].fields.size(), 11u);
 }
 
-TEST(ReportTest, TelephonesPinAndNetworkCode) {
-    const ConfigImage image = SampleConfiguration();
-    EXPECT_EQ(FieldOf(image, "smsc").label, "SMSC");
-    EXPECT_EQ(Shown(image, "smsc"), "+48602951111");
-    EXPECT_EQ(FieldOf(image, "phone1").label, "Numer 1");
-    EXPECT_EQ(Shown(image, "phone1"), "*123");
-    EXPECT_EQ(Shown(image, "phone2"), "600100200");
-    EXPECT_EQ(Shown(image, "phone3"), "(brak)");
-    EXPECT_EQ(FieldOf(image, "phone3").json.dump(), "\"\"");
-    EXPECT_EQ(FieldOf(image, "pin").label, "Numer PIN");
-    EXPECT_EQ(Shown(image, "pin"), "1234");
-    EXPECT_EQ(FieldOf(image, "networkCode").label, "Kod sieci");
-    EXPECT_EQ(Shown(image, "networkCode"), "26003");
-    EXPECT_EQ(FieldOf(image, "networkCode").json.dump(), "26003");
+struct ShownCase {
+    std::function<void(ConfigImage&)> change;
+    std::string key;
+    std::string shown;
+    std::string json;
+};
+
+void Erase(ConfigImage& image) {
+    image.fill(0xFF);
 }
 
-TEST(ReportTest, LimitsReportAndSwitchesInTheEditorsWords) {
-    const ConfigImage image = SampleConfiguration();
-    EXPECT_EQ(Shown(image, "smsLimit.active"), "aktywne");
-    EXPECT_EQ(FieldOf(image, "smsLimit.max").label, "Ograniczenie SMS, max.");
-    EXPECT_EQ(Shown(image, "smsLimit.max"), "10 SMS między raportami");
-    EXPECT_EQ(Shown(image, "periodicReport.active"), "aktywny");
-    EXPECT_EQ(Shown(image, "periodicReport.minutes"), "1440 minut") << "little-endian";
-    EXPECT_EQ(Shown(image, "disarmingL1"), "aktywne");
-    EXPECT_EQ(Shown(image, "siren.active"), "aktywny");
-    EXPECT_EQ(Shown(image, "siren.seconds"), "30 s. od pobudzenia linii");
-    EXPECT_EQ(FieldOf(image, "outputRemanence").label, "Remanencja wyjść");
-    EXPECT_EQ(Shown(image, "outputRemanence"), "nieaktywna");
-    EXPECT_EQ(FieldOf(image, "outputRemanence").json.dump(), "false");
-    EXPECT_EQ(FieldOf(image, "siren.active").json.dump(), "true");
+// Values away from the sample: what the editor would repair shows the stored value too, bits
+// no editor shows mean nothing, shared bytes keep their neighbours apart, and texts cannot end
+// early or reach the terminal.
+TEST(ReportTest, EachSettingAsTheEditorWouldOpenIt) {
+    const ShownCase cases[] = {
+        {[](ConfigImage& i) { i[kThermostat1LowOffset] = 121; }, "thermostat1.low",
+         "5 °C [zapisane: 121]", "5"},
+        {[](ConfigImage& i) { i[kThermostat2HighOffset] = static_cast<std::uint8_t>(-26); },
+         "thermostat2.high", "10 °C [zapisane: -26]", "10"},
+        {[](ConfigImage& i) { i[kNetworkCodeOffset] = i[kNetworkCodeOffset + 1] = 0xFF; },
+         "networkCode", "0 (wybór automatyczny) [zapisane: 65535]", "0"},
+        {Erase, "smsc", "(brak)", "\"\""},
+        {Erase, "pin", "(brak)", "\"\""},
+        {Erase, "thermostat1.low", "-1 °C", "-1"},
+        {Erase, "smsLimit.max", "255 SMS między raportami", "255"},
+        {Erase, "periodicReport.minutes", "65535 minut", "65535"},
+        {Erase, "siren.seconds", "255 s. od pobudzenia linii", "255"},
+        {Erase, "disarmingL1", "aktywne", "true"},
+        {Erase, "temperature2.notify", "aktywne", "true"},
+        {Erase, "outputRemanence", "aktywna", "true"},
+        {Erase, "line5.phones", "TEL1, TEL2, TEL3", R"(["TEL1","TEL2","TEL3"])"},
+        {Erase, "clip.phones", "TEL1, TEL2, TEL3, DOWOLNY", R"(["TEL1","TEL2","TEL3","DOWOLNY"])"},
+        {Erase, "text.line4", "\"\"", "\"\""},
+        {[](ConfigImage& i) { i[kLineSettingsOffset + 8] = 0x37; }, "line9.edges", "NO, NC",
+         R"(["NO","NC"])"},
+        {[](ConfigImage& i) { i[kLineSettingsOffset + 8] = 0xC8; }, "line9.phones", "(brak)", "[]"},
+        {[](ConfigImage& i) { i[kLineSettingsOffset + 8] = 0xC8; }, "line9.edges", "(brak)", "[]"},
+        {[](ConfigImage& i) { i[kSmsControlFlagsOffset] = 0x20; }, "thermostat2.active", "aktywny",
+         "true"},
+        {[](ConfigImage& i) { i[kSmsControlFlagsOffset] = 0x20; }, "smsControl.phones", "(brak)",
+         "[]"},
+        {[](ConfigImage& i) { i[kReportFlagsOffset] = 0x10; }, "report.phones", "(brak)", "[]"},
+        {[](ConfigImage& i) { i[kReportFlagsOffset] = 0x10; }, "reportPowerSource", "tak", "true"},
+        {[](ConfigImage& i) { i[kClipFlagsOffset] = 0x40; }, "ignoreInputsAtStart", "tak", "true"},
+        {[](ConfigImage& i) { i[kClipFlagsOffset] = 0x40; }, "clip.phones", "(brak)", "[]"},
+        {[](ConfigImage& i) { PutText(i, 9, std::string(40, 'x')); }, "text.line10",
+         "\"" + std::string(40, 'x') + "\"", "\"" + std::string(40, 'x') + "\""},
+        {[](ConfigImage& i) { PutText(i, 4, " \"a\\b\x1c "); }, "text.line5",
+         "\" \\\"a\\\\b\\x1C \"", "\" \\\"a\\\\b\\u001c \""},
+    };
+    for (const ShownCase& shown : cases) {
+        ConfigImage image = SampleConfiguration();
+        shown.change(image);
+        const ReportField field = FieldOf(image, shown.key);
+        EXPECT_EQ(field.shown, shown.shown) << shown.key;
+        EXPECT_EQ(field.json.dump(), shown.json) << shown.key;
+    }
 }
 
-TEST(ReportTest, BothThermostatsWithTheirLimitsAndNotifications) {
-    ConfigImage image = SampleConfiguration();
-    EXPECT_EQ(Shown(image, "thermostat1.active"), "aktywny");
-    EXPECT_EQ(FieldOf(image, "thermostat1.low").label, "Termostat T1/O5, TL");
-    EXPECT_EQ(Shown(image, "thermostat1.low"), "-25 °C");
-    EXPECT_EQ(Shown(image, "thermostat1.high"), "120 °C");
-    EXPECT_EQ(FieldOf(image, "temperature1.notify").label, "Powiadamianie o temperaturze T1");
-    EXPECT_EQ(Shown(image, "temperature1.notify"), "aktywne");
-    EXPECT_EQ(Shown(image, "thermostat2.active"), "nieaktywny");
-    EXPECT_EQ(FieldOf(image, "thermostat2.high").label, "Termostat T2/O4, TH2");
-    EXPECT_EQ(Shown(image, "thermostat2.low"), "5 °C");
-    EXPECT_EQ(Shown(image, "thermostat2.high"), "30 °C");
-    EXPECT_EQ(Shown(image, "temperature2.notify"), "nieaktywne");
-
-    // The T2/O4 switch lives in the byte it shares with the SMS control flags.
-    image[kSmsControlFlagsOffset] = 0x20;
-    EXPECT_EQ(Shown(image, "thermostat2.active"), "aktywny");
-    EXPECT_EQ(Shown(image, "smsControl.phones"), "(brak)");
+TEST(ReportTest, HeaderTellsAboutADamagedFileOrOneOfTheWrongLength) {
+    ConfigFileContents file = FileHolding(ConfigImage{});
+    file.computedCheckWord = 0x00F0;
+    EXPECT_EQ(FormatFileHeader("a\x1b[2Jb.gr8", file),
+              "Plik: a\\x1B[2Jb.gr8\nSłowo kontrolne: NIEZGODNE (w pliku 0x1A2B, obliczone "
+              "0x00F0); konsola nie wczyta tego pliku\n");
+    const std::pair<std::size_t, std::string> lengths[] = {
+        {0, "0 bajtów"},   {1, "1 bajt"},    {3, "3 bajty"},       {5, "5 bajtów"},
+        {12, "12 bajtów"}, {22, "22 bajty"}, {1000, "1000 bajtów"}};
+    for (const auto& [length, words] : lengths) {
+        file.bytesRead = length;
+        EXPECT_TRUE(Contains(FormatFileHeader("f", file),
+                             "\nPlik ma tylko " + words + ": brakujące bajty przyjęto jako 0xFF\n"))
+            << length;
+    }
+    file.bytesRead = kConfigImageSize;
+    file.longerThanImage = true;
+    EXPECT_TRUE(Contains(FormatFileHeader("f", file),
+                         "\nPlik dłuższy niż 1024 bajty: dalsze bajty pominięto\n"));
 }
 
-// The editor would open these with other values; the report says so instead of hiding it.
-TEST(ReportTest, ValuesTheEditorRepairsShowTheStoredValueToo) {
+// The report as a script reads it back, valid for any file name and text.
+TEST(JsonReportTest, EverySettingWithKeyLabelAndTypedValue) {
     ConfigImage image = SampleConfiguration();
     image[kThermostat1LowOffset] = 121;
-    image[kThermostat2HighOffset] = static_cast<std::uint8_t>(-26);
-    image[kNetworkCodeOffset] = 0xFF;
-    image[kNetworkCodeOffset + 1] = 0xFF;
-    EXPECT_EQ(Shown(image, "thermostat1.low"), "5 °C [zapisane: 121]");
-    EXPECT_EQ(FieldOf(image, "thermostat1.low").stored, 121);
-    EXPECT_EQ(Shown(image, "thermostat2.high"), "10 °C [zapisane: -26]");
-    EXPECT_EQ(Shown(image, "networkCode"), "0 (wybór automatyczny) [zapisane: 65535]");
-    EXPECT_EQ(FieldOf(image, "networkCode").json.dump(), "0");
-    EXPECT_FALSE(FieldOf(image, "thermostat1.high").stored.has_value());
-}
-
-TEST(ReportTest, AnErasedImageReadsAsTheEditorsOpenIt) {
-    ConfigImage image;
-    image.fill(0xFF);
-    for (const char* key : {"smsc", "phone1", "phone2", "phone3", "pin"}) {
-        EXPECT_EQ(Shown(image, key), "(brak)") << key;
+    PutText(image, 0, "\x01\"\\\x7f");
+    const nlohmann::json json = nlohmann::json::parse(
+        FormatJsonReport("z\xff\xc3(\"\n.gr8", FileHolding(image), DescribeConfiguration(image)));
+    EXPECT_EQ(json["file"], "z\uFFFD\uFFFD(\"\n.gr8");
+    EXPECT_EQ(json["bytesRead"], 1024);
+    EXPECT_EQ(json["longerThanImage"], false);
+    EXPECT_EQ(json["checkWord"].dump(), R"({"computed":6699,"matches":true,"stored":6699})");
+    std::map<std::string, std::string> fields;
+    for (const nlohmann::json& section : json["sections"]) {
+        for (const nlohmann::json& field : section["fields"]) {
+            fields[field["key"]] = field.dump();
+        }
     }
-    EXPECT_EQ(Shown(image, "thermostat1.low"), "-1 °C");
-    EXPECT_EQ(Shown(image, "thermostat2.high"), "-1 °C");
-    EXPECT_EQ(Shown(image, "smsLimit.max"), "255 SMS między raportami");
-    EXPECT_EQ(Shown(image, "periodicReport.minutes"), "65535 minut");
-    EXPECT_EQ(Shown(image, "siren.seconds"), "255 s. od pobudzenia linii");
-    for (const char* key :
-         {"smsLimit.active", "periodicReport.active", "thermostat1.active", "thermostat2.active",
-          "disarmingL1", "temperature1.notify", "temperature2.notify"}) {
-        EXPECT_TRUE(Shown(image, key).starts_with("aktywn")) << key;
-    }
-    EXPECT_EQ(Shown(image, "line5.phones"), "TEL1, TEL2, TEL3");
-    EXPECT_EQ(Shown(image, "clip.phones"), "TEL1, TEL2, TEL3, DOWOLNY");
-    EXPECT_EQ(Shown(image, "text.line4"), "\"\"") << "0xFF ends a text";
-}
-
-TEST(ReportTest, EachLineItsTelephonesAndEdges) {
-    ConfigImage image = SampleConfiguration();
-    EXPECT_EQ(FieldOf(image, "line1.phones").label, "Linia 1, telefony");
-    EXPECT_EQ(Shown(image, "line1.phones"), "TEL1, TEL3");
-    EXPECT_EQ(FieldOf(image, "line1.phones").json.dump(), "[\"TEL1\",\"TEL3\"]");
-    EXPECT_EQ(FieldOf(image, "line1.edges").label, "Linia 1, Pobudzenie");
-    EXPECT_EQ(Shown(image, "line1.edges"), "NO");
-    EXPECT_EQ(FieldOf(image, "line10.edges").label, "Linia 10/T2, Pobudzenie");
-    EXPECT_EQ(Shown(image, "line10.phones"), "(brak)");
-    EXPECT_EQ(FieldOf(image, "line10.phones").json.dump(), "[]");
-    EXPECT_EQ(Shown(image, "line10.edges"), "NC");
-
-    image[kLineSettingsOffset + 8] = 0x37;
-    EXPECT_EQ(Shown(image, "line9.phones"), "TEL1, TEL2, TEL3");
-    EXPECT_EQ(Shown(image, "line9.edges"), "NO, NC");
-    image[kLineSettingsOffset + 8] = 0xC8;
-    EXPECT_EQ(Shown(image, "line9.phones"), "(brak)") << "bits 3, 6 and 7 mean nothing";
-    EXPECT_EQ(Shown(image, "line9.edges"), "(brak)");
-}
-
-TEST(ReportTest, ReportClipAndSmsControlMatrixWithOptions) {
-    ConfigImage image = SampleConfiguration();
-    EXPECT_EQ(FieldOf(image, "report.phones").label, "Raport wysyłany na telefony");
-    EXPECT_EQ(Shown(image, "report.phones"), "TEL1, TEL2");
-    EXPECT_EQ(FieldOf(image, "clip.phones").label, "Przyjmow. CLIP z telefonów");
-    EXPECT_EQ(Shown(image, "clip.phones"), "TEL3");
-    EXPECT_EQ(Shown(image, "smsControl.phones"), "TEL1, DOWOLNY");
-    EXPECT_EQ(FieldOf(image, "reportPowerSource").label, "Raportuj zmianę źródła zasilania");
-    EXPECT_EQ(Shown(image, "reportPowerSource"), "tak");
-    EXPECT_EQ(Shown(image, "reportOutputs"), "nie");
-    EXPECT_EQ(Shown(image, "pulseO2AfterClip"), "tak");
-    EXPECT_EQ(Shown(image, "ignoreInputsAtStart"), "nie");
-
-    // The report row has no column for any number: its bit 4 is the power source option.
-    image[kReportFlagsOffset] = 0x10;
-    EXPECT_EQ(Shown(image, "report.phones"), "(brak)");
-    image[kClipFlagsOffset] = 0x40;
-    EXPECT_EQ(Shown(image, "ignoreInputsAtStart"), "tak");
-    EXPECT_EQ(Shown(image, "clip.phones"), "(brak)");
-}
-
-TEST(ReportTest, TextsInTheirEditFormBetweenQuotes) {
-    ConfigImage image = SampleConfiguration();
-    EXPECT_EQ(FieldOf(image, "text.line1").label, "Linia 1");
-    EXPECT_EQ(Shown(image, "text.line1"), "\"Alarm $170\"");
-    EXPECT_EQ(FieldOf(image, "text.line1").json.dump(), "\"Alarm $170\"");
-    EXPECT_EQ(Shown(image, "text.line2"), "\"\"");
-    EXPECT_EQ(Shown(image, "text.line3"), "\"Drzwi\"");
-    EXPECT_EQ(FieldOf(image, "text.report").label, "Raport");
-    EXPECT_EQ(Shown(image, "text.report"), "\"Stan $200\"");
-
-    PutText(image, 9, std::string(40, 'x'));
-    EXPECT_EQ(Shown(image, "text.line10"), "\"" + std::string(40, 'x') + "\"")
-        << "a full slot has no terminator";
-
-    // Quotes, backslashes and control characters cannot be mistaken for the text's end or
-    // reach the terminal.
-    PutText(image, 4, " \"a\\b\x1c ");
-    EXPECT_EQ(Shown(image, "text.line5"), "\" \\\"a\\\\b\\x1C \"");
-    EXPECT_EQ(FieldOf(image, "text.line5").json.dump(), "\" \\\"a\\\\b\\u001c \"");
+    EXPECT_EQ(fields.size(), 60u);
+    EXPECT_EQ(fields["pin"], R"({"key":"pin","label":"Numer PIN","value":"1234"})");
+    EXPECT_EQ(fields["thermostat1.low"],
+              R"({"key":"thermostat1.low","label":"Termostat T1/O5, TL","stored":121,"value":5})");
+    EXPECT_EQ(
+        fields["smsControl.phones"],
+        R"({"key":"smsControl.phones","label":"Sterowanie SMS z telefonów","value":["TEL1","DOWOLNY"]})");
+    EXPECT_EQ(json["sections"][0]["title"], "Ustawienia ogólne");
+    EXPECT_EQ(json["sections"][3]["title"], "Teksty powiadomień");
+    EXPECT_EQ(json["sections"][3]["fields"][0]["value"], "\x01\"\\\x7f");
 }
 
 } // namespace
