@@ -2,8 +2,8 @@
 
 #include "tests/core/temporary_folder.h"
 #include "tests/fault_matrix/console_driver.h"
-#include "tests/fault_matrix/fault_cases.h"
 #include "tests/fault_matrix/port_probe.h"
+#include "tests/fault_matrix/sim_frame_log.h"
 #include "tests/fault_matrix/working_folder.h"
 #include "tools/sim_process.h"
 
@@ -69,7 +69,7 @@ void GatherSimulator(const FaultCase& fc, SimProcess& simulator, const Temporary
     simulator.Stop();
     seen.memory = DumpedMemory(folder / "dump.bin");
     seen.simulatorLog = simulator.ErrorOutput();
-    seen.frames = CountFrames(seen.simulatorLog);
+    seen.frames = FrameSequence(seen.simulatorLog);
 }
 
 } // namespace

@@ -17,7 +17,7 @@ struct Observation {
     std::optional<ModuleMemory> memory;
     std::optional<std::vector<unsigned char>> rawDump;
     std::string simulatorLog;
-    FrameCounts frames;
+    std::string frames;
     // The simulator ended by itself after hanging up, rather than when asked to stop.
     bool simulatorEndedByItself = false;
     bool noDescriptorLeft = false;

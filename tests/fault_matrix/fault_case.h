@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tests/fault_matrix/sim_frame_log.h"
+#include "config/config_image.h"
 
 #include <array>
 #include <cstdint>
@@ -33,7 +33,8 @@ struct Expectation {
     int writeErrorsMayLack = 0;
     ImageOutcome image = ImageOutcome::Unchanged;
     ModuleMemory memory{};
-    FrameCounts frames;
+    // The frames the module took, in order (see FrameSequence).
+    std::string frames;
     bool rawDumpWritten = false;
     // The simulator hangs up and ends by itself, taking its terminal with it.
     bool lineHungUp = false;
@@ -46,3 +47,14 @@ struct FaultCase {
     PortCondition port = PortCondition::Simulator;
     Expectation expected;
 };
+
+// The module's memory when the simulator starts, and the console's image before the command:
+// different in every byte that travels, so each byte that moves shows.
+ModuleMemory ModuleAtStart();
+ConfigImage ImageAtStart();
+
+// What the simulator answers to the version command when it is healthy.
+extern const char kSimulatorVersion[];
+
+// Every module operation against every fault the simulator offers that the operation can meet.
+std::vector<FaultCase> AllFaultCases();

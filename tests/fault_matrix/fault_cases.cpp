@@ -1,6 +1,7 @@
-#include "tests/fault_matrix/fault_cases.h"
+#include "tests/fault_matrix/fault_case.h"
 
 #include "tests/fault_matrix/expected_logs.h"
+#include "tests/fault_matrix/sim_frame_log.h"
 
 #include <algorithm>
 
@@ -86,7 +87,7 @@ void ExpectCompleteRead(Expectation& expected) {
     expected.pane = CompleteReadLines();
     expected.image = ImageOutcome::ReadFromModule;
     expected.rawDumpWritten = true;
-    expected.frames.reads = {1, 1, 1, 1};
+    expected.frames = ReadFrames();
 }
 
 // The log of a send that goes through, with one block written `rewrites` times more.
@@ -102,17 +103,15 @@ void ExpectCompleteSend(Expectation& expected) {
     expected.pane = CompleteSendLines(0, 0);
     expected.image = ImageOutcome::SentWithByte5Cleared;
     expected.memory = MemoryAfterSendingThrough(kBlockCount);
-    expected.frames.reads = {1, 1, 1, 1};
-    expected.frames.writes = {1, 1, 1, 1};
-    expected.frames.restarts = 1;
+    expected.frames = SendFrames();
 }
 
 // The operation goes through as if nothing were wrong.
 FaultCase Healthy(Operation operation, const std::string& fault, std::vector<std::string> options) {
     FaultCase fc = BaseCase(operation, fault, std::move(options));
-    fc.expected.frames.versions = 1;
     if (operation == Version) {
         fc.expected.pane = VersionLines(kSimulatorVersion);
+        fc.expected.frames = VersionFrame();
     } else if (operation == Read) {
         ExpectCompleteRead(fc.expected);
     } else {
@@ -126,7 +125,7 @@ FaultCase NoContact(Operation operation, const std::string& fault,
     FaultCase fc = BaseCase(operation, fault, std::move(options));
     fc.expected.pane = NoContactLines();
     fc.expected.boxes = {"Brak połączenia."};
-    fc.expected.frames.versions = kConnectTries;
+    fc.expected.frames = Repeated(VersionFrame(), kConnectTries);
     return fc;
 }
 
@@ -146,22 +145,20 @@ FaultCase ReadReplyFault(const std::string& option, const std::string& fault, in
     const std::vector<std::string> options = BlockFaultOptions(option, block, tries);
     if (tries < kReadTries) {
         FaultCase fc = Healthy(Read, name, options);
-        fc.expected.frames.reads[block - 1] += tries;
+        fc.expected.frames = ReadFrames(block, Repeated(ReadFrame(block), tries + 1));
         return fc;
     }
     FaultCase fc = BaseCase(Read, name, options);
     fc.expected.pane = ReadLinesThrough(block);
     fc.expected.boxes = {"Błąd odczytu " + std::to_string(block) + "."};
-    fc.expected.frames.versions = 1;
-    std::fill_n(fc.expected.frames.reads.begin(), block - 1, 1);
-    fc.expected.frames.reads[block - 1] = kReadTries;
+    fc.expected.frames = ReadFrames(block, Repeated(ReadFrame(block), kReadTries), true);
     return fc;
 }
 
-// A send that ends with `block` still unverified after four attempts; the caller counts the
-// block's read frames, which depend on the fault.
-FaultCase SendFailingIn(const std::string& name, const std::vector<std::string>& options,
-                        int block) {
+// A send that ends with `block` still unverified after four attempts, each of them a write and
+// `readBacks` reads.
+FaultCase SendFailingIn(const std::string& name, const std::vector<std::string>& options, int block,
+                        int readBacks) {
     FaultCase fc = BaseCase(Send, name, options);
     Expectation& expected = fc.expected;
     for (int earlier = 1; earlier < block; ++earlier) {
@@ -171,10 +168,8 @@ FaultCase SendFailingIn(const std::string& name, const std::vector<std::string>&
     expected.boxes = {"Błąd weryfikacji " + std::to_string(block)};
     expected.image = ImageOutcome::SentWithByte5Cleared;
     expected.memory = MemoryAfterSendingThrough(block);
-    expected.frames.versions = 1;
-    std::fill_n(expected.frames.reads.begin(), block - 1, 1);
-    std::fill_n(expected.frames.writes.begin(), block - 1, 1);
-    expected.frames.writes[block - 1] = kSendAttempts;
+    const std::string attempt = WriteFrame(block) + Repeated(ReadFrame(block), readBacks);
+    expected.frames = SendFrames(block, Repeated(attempt, kSendAttempts), true);
     return fc;
 }
 
@@ -186,12 +181,11 @@ FaultCase SendReplyFault(const std::string& option, const std::string& fault, in
     const std::vector<std::string> options = BlockFaultOptions(option, block, tries);
     if (tries < kReadTries) {
         FaultCase fc = Healthy(Send, name, options);
-        fc.expected.frames.reads[block - 1] += tries;
+        fc.expected.frames =
+            SendFrames(block, WriteFrame(block) + Repeated(ReadFrame(block), tries + 1));
         return fc;
     }
-    FaultCase fc = SendFailingIn(name, options, block);
-    fc.expected.frames.reads[block - 1] = kSendAttempts * kReadTries;
-    return fc;
+    return SendFailingIn(name, options, block, kReadTries);
 }
 
 FaultCase CorruptWrite(int block, int times) {
@@ -201,12 +195,11 @@ FaultCase CorruptWrite(int block, int times) {
     if (times < kSendAttempts) {
         FaultCase fc = Healthy(Send, name, options);
         fc.expected.pane = CompleteSendLines(block, times);
-        fc.expected.frames.reads[block - 1] += times;
-        fc.expected.frames.writes[block - 1] += times;
+        fc.expected.frames =
+            SendFrames(block, Repeated(WriteFrame(block) + ReadFrame(block), times + 1));
         return fc;
     }
-    FaultCase fc = SendFailingIn(name, options, block);
-    fc.expected.frames.reads[block - 1] = kSendAttempts;
+    FaultCase fc = SendFailingIn(name, options, block, 1);
     const std::size_t spoiled = CorruptedByteOf(block);
     fc.expected.memory[spoiled] = static_cast<std::uint8_t>(~SentImage()[spoiled]);
     return fc;
@@ -219,8 +212,7 @@ FaultCase HangUpMidRead() {
     fc.expected.boxes.assign(kReadTries * kReadHeaderBytes - 1, "Write error");
     fc.expected.boxes.push_back("Błąd odczytu 3.");
     fc.expected.writeErrorsMayLack = kHeaderBytesInFlight;
-    fc.expected.frames.versions = 1;
-    fc.expected.frames.reads = {1, 1, 0, 0};
+    fc.expected.frames = ReadFrames(3, "", true);
     fc.expected.lineHungUp = true;
     return fc;
 }
@@ -234,9 +226,7 @@ FaultCase HangUpMidWrite() {
     fc.expected.boxes.push_back("Błąd weryfikacji 2");
     fc.expected.image = ImageOutcome::SentWithByte5Cleared;
     fc.expected.memory = MemoryAfterSendingThrough(1);
-    fc.expected.frames.versions = 1;
-    fc.expected.frames.reads = {1, 0, 0, 0};
-    fc.expected.frames.writes = {1, 0, 0, 0};
+    fc.expected.frames = SendFrames(2, "", true);
     fc.expected.lineHungUp = true;
     return fc;
 }

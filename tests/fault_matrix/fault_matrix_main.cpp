@@ -7,13 +7,13 @@
 #include "platform/application.h"
 #include "tests/fault_matrix/case_run.h"
 #include "tests/fault_matrix/child_cases.h"
-#include "tests/fault_matrix/fault_cases.h"
+#include "tests/fault_matrix/fault_case.h"
 #include "tests/fault_matrix/outcome_check.h"
-#include "tests/fault_matrix/result_table.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <iomanip>
 #include <iostream>
 #include <optional>
 
@@ -100,15 +100,27 @@ std::vector<std::string> NamesLongestFirst(std::vector<FaultCase> cases) {
     return names;
 }
 
-std::vector<CaseResult> InCaseOrder(const std::vector<FaultCase>& cases,
-                                    const std::vector<CaseResult>& results) {
-    std::vector<CaseResult> ordered;
+// One line a case, and the problems and output of each case that failed under it.
+bool PrintResults(const std::vector<FaultCase>& cases, const std::vector<CaseResult>& results) {
+    int failed = 0;
     for (const FaultCase& fc : cases) {
-        ordered.push_back(
+        const CaseResult& result =
             *std::find_if(results.begin(), results.end(),
-                          [&](const CaseResult& result) { return result.name == fc.name; }));
+                          [&](const CaseResult& each) { return each.name == fc.name; });
+        std::cout << (result.passed ? "pass " : "FAIL ") << std::fixed << std::setprecision(1)
+                  << std::setw(5) << result.seconds << " s  " << result.name << ": "
+                  << result.outcome << '\n';
+        for (const std::string& problem : result.problems) {
+            std::cout << "  - " << problem << '\n';
+        }
+        if (!result.passed) {
+            std::cout << result.diagnostics;
+            ++failed;
+        }
     }
-    return ordered;
+    std::cout << results.size() - static_cast<std::size_t>(failed) << " passed, " << failed
+              << " failed\n";
+    return failed == 0 && !results.empty();
 }
 
 int RunMatrix(const Arguments& arguments) {
@@ -121,12 +133,8 @@ int RunMatrix(const Arguments& arguments) {
     }
     const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
     const std::vector<CaseResult> results =
-        InCaseOrder(cases, RunCasesInChildren(self, NamesLongestFirst(cases), arguments.jobs,
-                                              kCaseTimeoutSeconds));
-    PrintResults(results, std::cout);
-    const bool allPassed = std::all_of(results.begin(), results.end(),
-                                       [](const CaseResult& result) { return result.passed; });
-    return allPassed && !results.empty() ? 0 : 1;
+        RunCasesInChildren(self, NamesLongestFirst(cases), arguments.jobs, kCaseTimeoutSeconds);
+    return PrintResults(cases, results) ? 0 : 1;
 }
 
 } // namespace

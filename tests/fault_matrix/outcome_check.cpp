@@ -1,7 +1,5 @@
 #include "tests/fault_matrix/outcome_check.h"
 
-#include "tests/fault_matrix/fault_cases.h"
-
 #include <algorithm>
 
 namespace {
@@ -30,15 +28,15 @@ long LeadingWriteErrors(const std::vector<std::string>& boxes) {
            boxes.begin();
 }
 
-// The expected boxes, allowing a few fewer "Write error" boxes before the rest where the case
-// says bytes may still have got out.
-bool BoxesMatch(const Expectation& expected, const std::vector<std::string>& boxes) {
+// The expected boxes, less the "Write error" boxes the case allows to be missing when bytes
+// may still have got out.
+std::vector<std::string> BoxesAsSeen(const Expectation& expected,
+                                     const std::vector<std::string>& boxes) {
     const long lacking = LeadingWriteErrors(expected.boxes) - LeadingWriteErrors(boxes);
     if (lacking < 0 || lacking > expected.writeErrorsMayLack) {
-        return false;
+        return expected.boxes;
     }
-    return std::equal(boxes.begin(), boxes.end(), expected.boxes.begin() + lacking,
-                      expected.boxes.end());
+    return {expected.boxes.begin() + lacking, expected.boxes.end()};
 }
 
 ConfigImage ExpectedImage(ImageOutcome outcome) {
@@ -52,78 +50,17 @@ ConfigImage ExpectedImage(ImageOutcome outcome) {
     return image;
 }
 
-std::string ImageOutcomeName(ImageOutcome outcome) {
-    switch (outcome) {
-    case ImageOutcome::Unchanged:
-        return "the image unchanged";
-    case ImageOutcome::ReadFromModule:
-        return "the module's memory in bytes 0-511, the rest unchanged";
-    case ImageOutcome::SentWithByte5Cleared:
-        return "the image unchanged but byte 5 cleared";
-    }
-    return "";
+template <typename Bytes> std::string FirstDifference(const Bytes& seen, const Bytes& expected) {
+    const auto at = std::mismatch(seen.begin(), seen.end(), expected.begin(), expected.end());
+    return at.first == seen.end() && at.second == expected.end()
+               ? "as designed"
+               : "differs first at byte " + std::to_string(at.first - seen.begin());
 }
 
-void CheckConsole(const Expectation& expected, const Observation& seen,
-                  std::vector<std::string>& differences) {
-    if (seen.pane != expected.pane) {
-        differences.push_back("log pane " + Visible(seen.pane) + ", expected " +
-                              Visible(expected.pane));
-    }
-    if (seen.logText != expected.logText) {
-        differences.push_back("log text " + Visible(seen.logText) + ", expected " +
-                              Visible(expected.logText));
-    }
-    if (!BoxesMatch(expected, seen.boxes)) {
-        differences.push_back("message boxes " + Joined(seen.boxes) + ", expected " +
-                              Joined(expected.boxes));
-    }
-    if (seen.image != ExpectedImage(expected.image)) {
-        differences.push_back("image differs from " + ImageOutcomeName(expected.image) +
-                              " (byte 5 is " + std::to_string(seen.image[kByteClearedBySend]) +
-                              ")");
-    }
-}
-
-void CheckRawDump(const Expectation& expected, const Observation& seen,
-                  std::vector<std::string>& differences) {
+std::string DumpState(const std::optional<std::vector<unsigned char>>& dump) {
     const ModuleMemory module = ModuleAtStart();
-    if (expected.rawDumpWritten &&
-        seen.rawDump != std::vector<unsigned char>(module.begin(), module.end())) {
-        differences.push_back("eeprom.bin missing or not the module's 512 bytes");
-    }
-    if (!expected.rawDumpWritten && seen.rawDump) {
-        differences.push_back("eeprom.bin written by an operation that should not write it");
-    }
-}
-
-void CheckModule(const Expectation& expected, const Observation& seen,
-                 std::vector<std::string>& differences) {
-    if (!seen.memory) {
-        differences.push_back("the simulator left no memory dump");
-    } else if (*seen.memory != expected.memory) {
-        const auto differing =
-            std::mismatch(seen.memory->begin(), seen.memory->end(), expected.memory.begin());
-        differences.push_back("module memory differs first at address " +
-                              std::to_string(differing.first - seen.memory->begin()));
-    }
-    if (seen.frames != expected.frames) {
-        differences.push_back("frames " + Describe(seen.frames) + ", expected " +
-                              Describe(expected.frames));
-    }
-    if (seen.simulatorEndedByItself != expected.lineHungUp) {
-        differences.push_back(expected.lineHungUp ? "the simulator did not hang up"
-                                                  : "the simulator ended by itself");
-    }
-}
-
-void CheckPort(const Observation& seen, std::vector<std::string>& differences) {
-    if (!seen.noDescriptorLeft) {
-        differences.push_back("the console still has the port open");
-    }
-    if (!seen.portFree) {
-        differences.push_back("the port cannot be taken exclusively after the command");
-    }
+    return !dump ? "none"
+                 : FirstDifference(*dump, std::vector<unsigned char>(module.begin(), module.end()));
 }
 
 std::string LastLine(const std::string& pane) {
@@ -138,11 +75,26 @@ std::vector<std::string> Differences(const FaultCase& fc, const Observation& see
     if (!seen.simulatorStarted) {
         return {"the simulator did not start: " + seen.simulatorLog};
     }
+    const Expectation& expected = fc.expected;
+    const std::pair<std::string, std::pair<std::string, std::string>> items[] = {
+        {"log pane", {Visible(seen.pane), Visible(expected.pane)}},
+        {"log text", {Visible(seen.logText), Visible(expected.logText)}},
+        {"message boxes", {Joined(seen.boxes), Joined(BoxesAsSeen(expected, seen.boxes))}},
+        {"image", {FirstDifference(seen.image, ExpectedImage(expected.image)), "as designed"}},
+        {"eeprom.bin", {DumpState(seen.rawDump), expected.rawDumpWritten ? "as designed" : "none"}},
+        {"module memory",
+         {seen.memory ? FirstDifference(*seen.memory, expected.memory) : "no dump", "as designed"}},
+        {"frames", {seen.frames, expected.frames}},
+        {"simulator hung up",
+         {seen.simulatorEndedByItself ? "yes" : "no", expected.lineHungUp ? "yes" : "no"}},
+        {"port closed and free", {seen.noDescriptorLeft && seen.portFree ? "yes" : "no", "yes"}},
+    };
     std::vector<std::string> differences;
-    CheckConsole(fc.expected, seen, differences);
-    CheckRawDump(fc.expected, seen, differences);
-    CheckModule(fc.expected, seen, differences);
-    CheckPort(seen, differences);
+    for (const auto& [what, values] : items) {
+        if (values.first != values.second) {
+            differences.push_back(what + ": " + values.first + ", expected " + values.second);
+        }
+    }
     return differences;
 }
 

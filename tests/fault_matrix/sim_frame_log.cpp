@@ -1,57 +1,89 @@
 #include "tests/fault_matrix/sim_frame_log.h"
 
+#include <cstdio>
 #include <sstream>
 
 namespace {
 
-constexpr char kFramePrefix[] = "grt8-sim: ";
-constexpr unsigned kMemoryBytes = 512;
-constexpr unsigned kBlockBytes = 128;
+constexpr int kBlockCount = 4;
+constexpr int kBlockBytes = 128;
+// Block 1 is written from address 3, over the first six bytes of block 2.
+constexpr int kFirstBlockAddress = 3;
+constexpr int kFirstBlockLength = 131;
 
-std::size_t BlockIndexOf(const std::string& line) {
-    const std::size_t at = line.find("addr=0x");
-    const unsigned address =
-        at == std::string::npos ? 0 : std::stoul(line.substr(at + 7), nullptr, 16);
-    return address % kMemoryBytes / kBlockBytes;
+std::string MemoryFrame(char command, int address, int length) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%c%04X/%d ", command, address, length);
+    return text;
 }
 
-void CountLine(const std::string& line, FrameCounts& frames) {
-    if (line.rfind(kFramePrefix, 0) != 0) {
-        return;
-    }
-    const std::string frame = line.substr(sizeof kFramePrefix - 1);
-    if (frame.rfind("v ", 0) == 0) {
-        ++frames.versions;
-    } else if (frame.rfind("r ", 0) == 0) {
-        ++frames.reads[BlockIndexOf(frame)];
-    } else if (frame.rfind("w ", 0) == 0) {
-        ++frames.writes[BlockIndexOf(frame)];
-    } else if (frame.rfind("x!!! ", 0) == 0) {
-        ++frames.restarts;
-    }
-}
-
-void Append(std::ostringstream& text, const std::array<int, 4>& counts) {
-    text << '[' << counts[0] << ' ' << counts[1] << ' ' << counts[2] << ' ' << counts[3] << ']';
-}
-
-} // namespace
-
-FrameCounts CountFrames(const std::string& simulatorLog) {
-    FrameCounts frames;
-    std::istringstream lines(simulatorLog);
-    for (std::string line; std::getline(lines, line);) {
-        CountLine(line, frames);
+std::string Frames(int block, const std::string& blockFrames, bool endsThere,
+                   std::string (*blockOwn)(int)) {
+    std::string frames = VersionFrame();
+    for (int each = 1; each <= kBlockCount; ++each) {
+        frames += each == block ? blockFrames : blockOwn(each);
+        if (each == block && endsThere) {
+            return frames;
+        }
     }
     return frames;
 }
 
-std::string Describe(const FrameCounts& frames) {
-    std::ostringstream text;
-    text << 'v' << frames.versions << " r";
-    Append(text, frames.reads);
-    text << " w";
-    Append(text, frames.writes);
-    text << " x" << frames.restarts;
-    return text.str();
+std::string WriteAndReadBack(int block) {
+    return WriteFrame(block) + ReadFrame(block);
+}
+
+} // namespace
+
+std::string FrameSequence(const std::string& simulatorLog) {
+    std::istringstream lines(simulatorLog);
+    std::string frames;
+    for (std::string line; std::getline(lines, line);) {
+        char command = 0;
+        unsigned address = 0;
+        int length = 0;
+        if (std::sscanf(line.c_str(), "grt8-sim: %c addr=0x%x len=%d", &command, &address,
+                        &length) == 3 ||
+            std::sscanf(line.c_str(), "grt8-sim: %c!!! addr=0x%x len=%d", &command, &address,
+                        &length) == 3) {
+            frames += command == 'r' || command == 'w'
+                          ? MemoryFrame(command, static_cast<int>(address), length)
+                          : std::string(1, command) + " ";
+        }
+    }
+    return frames;
+}
+
+std::string VersionFrame() {
+    return "v ";
+}
+
+std::string RestartFrame() {
+    return "x ";
+}
+
+std::string ReadFrame(int block) {
+    return MemoryFrame('r', (block - 1) * kBlockBytes, kBlockBytes);
+}
+
+std::string WriteFrame(int block) {
+    return block == 1 ? MemoryFrame('w', kFirstBlockAddress, kFirstBlockLength)
+                      : MemoryFrame('w', (block - 1) * kBlockBytes, kBlockBytes);
+}
+
+std::string Repeated(const std::string& frames, int times) {
+    std::string repeated;
+    for (int i = 0; i < times; ++i) {
+        repeated += frames;
+    }
+    return repeated;
+}
+
+std::string ReadFrames(int block, const std::string& blockFrames, bool endsThere) {
+    return Frames(block, blockFrames, endsThere, ReadFrame);
+}
+
+std::string SendFrames(int block, const std::string& blockFrames, bool endsThere) {
+    const std::string frames = Frames(block, blockFrames, endsThere, WriteAndReadBack);
+    return endsThere ? frames : frames + RestartFrame();
 }

@@ -45,7 +45,7 @@ Arguments ParseArguments(int argc, char* argv[]) {
     return arguments;
 }
 
-ModuleMemory ModuleAtStart() {
+ModuleMemory ModuleBeforeRounds() {
     ModuleMemory memory;
     for (std::size_t i = 0; i < memory.size(); ++i) {
         memory[i] = static_cast<std::uint8_t>(i * 11 + 5);
@@ -53,15 +53,9 @@ ModuleMemory ModuleAtStart() {
     return memory;
 }
 
-// Each round asks for three contacts, reads every block twice (read-back and read), writes each
-// block once and restarts the module once.
-FrameCounts FramesOfRounds(int rounds) {
-    FrameCounts frames;
-    frames.versions = 3 * rounds;
-    frames.reads.fill(2 * rounds);
-    frames.writes.fill(rounds);
-    frames.restarts = rounds;
-    return frames;
+// Each round asks for the version, sends and reads.
+std::string FramesOfRounds(int rounds) {
+    return Repeated(VersionFrame() + SendFrames() + ReadFrames(), rounds);
 }
 
 double SecondsSince(std::chrono::steady_clock::time_point start) {
@@ -78,7 +72,7 @@ bool RunRounds(ConsoleDriver& console, const Arguments& arguments, Figures& figu
     const auto start = std::chrono::steady_clock::now();
     for (int round = 1; round <= arguments.rounds; ++round) {
         const std::vector<std::string> problems =
-            RunSoakRound(console, round, ModuleAtStart(), kVersion);
+            RunSoakRound(console, round, ModuleBeforeRounds(), kVersion);
         for (const std::string& problem : problems) {
             std::cout << "round " << round << ": " << problem << '\n';
         }
@@ -106,7 +100,7 @@ bool Within(const ProcessFigures& first, const ProcessFigures& last, long memory
 int Soak(const Arguments& arguments, const std::string& simulatorPath) {
     TemporaryFolder folder;
     const WorkingFolder workingFolder(folder.Path());
-    const ModuleMemory start = ModuleAtStart();
+    const ModuleMemory start = ModuleBeforeRounds();
     WriteAllBytes(folder / "module.bin", std::vector<unsigned char>(start.begin(), start.end()));
     SimProcess simulator(simulatorPath, {"--fast", "--log", "--version", kVersion, "--memory",
                                          (folder / "module.bin").string()});
@@ -121,10 +115,9 @@ int Soak(const Arguments& arguments, const std::string& simulatorPath) {
         passed = RunRounds(console, arguments, figures);
     }
     simulator.Stop();
-    const FrameCounts frames = CountFrames(simulator.ErrorOutput());
+    const std::string frames = FrameSequence(simulator.ErrorOutput());
     std::cout << "after round 1: " << Describe(figures.afterFirst) << '\n'
-              << "after round " << arguments.rounds << ": " << Describe(figures.afterLast) << '\n'
-              << "module frames:  " << Describe(frames) << '\n';
+              << "after round " << arguments.rounds << ": " << Describe(figures.afterLast) << '\n';
     if (passed && frames != FramesOfRounds(arguments.rounds)) {
         std::cout << "the module did not see the frames of " << arguments.rounds << " rounds\n";
         passed = false;
