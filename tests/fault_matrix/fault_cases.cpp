@@ -190,7 +190,9 @@ FaultCase SendReplyFault(const std::string& option, const std::string& fault, in
 
 FaultCase CorruptWrite(int block, int times) {
     const std::string name = "corrupt write in block " + std::to_string(block) + ", " +
-                             (times == 1 ? "1 attempt" : "every attempt");
+                             (times == kEveryTry ? "every attempt"
+                              : times == 1       ? "1 attempt"
+                                                 : std::to_string(times) + " attempts");
     const std::vector<std::string> options = BlockFaultOptions("--corrupt-write", block, times);
     if (times < kSendAttempts) {
         FaultCase fc = Healthy(Send, name, options);
@@ -243,12 +245,18 @@ void AddPortCases(std::vector<FaultCase>& cases, Operation operation) {
     cases.push_back(PortUnusable(operation, PortCondition::Missing));
 }
 
+// Which block a reply or write fault hits and how often: block 1 is written from its own
+// address, block 4 is the last; once, within the retries, and on every try.
+struct BlockFault {
+    int block;
+    int times;
+};
+constexpr BlockFault kBlockFaults[] = {{1, 1}, {1, kEveryTry}, {2, 3}, {4, kEveryTry}};
+
 void AddReadCases(std::vector<FaultCase>& cases) {
     AddContactCases(cases, Read);
-    for (int block = 1; block <= kBlockCount; ++block) {
-        for (int tries : {1, 3, kEveryTry}) {
-            cases.push_back(ReadReplyFault("--bad-check-byte", "bad check byte", block, tries));
-        }
+    for (const auto& [block, tries] : kBlockFaults) {
+        cases.push_back(ReadReplyFault("--bad-check-byte", "bad check byte", block, tries));
     }
     cases.push_back(ReadReplyFault("--short-reply", "short reply", 2, 1));
     cases.push_back(ReadReplyFault("--short-reply", "short reply", 2, kEveryTry));
@@ -258,18 +266,13 @@ void AddReadCases(std::vector<FaultCase>& cases) {
 
 void AddSendCases(std::vector<FaultCase>& cases) {
     AddContactCases(cases, Send);
-    for (int block = 1; block <= kBlockCount; ++block) {
-        for (int tries : {1, 3, kEveryTry}) {
-            cases.push_back(SendReplyFault("--bad-check-byte", "bad check byte", block, tries));
-        }
+    for (const auto& [block, times] : kBlockFaults) {
+        cases.push_back(SendReplyFault("--bad-check-byte", "bad check byte", block, times));
+        cases.push_back(CorruptWrite(block, times));
     }
     // A short reply on every try fails the read-back as a bad check byte does, only slower (each
     // try waits out its timeout), so once is enough for the send.
     cases.push_back(SendReplyFault("--short-reply", "short reply", 2, 1));
-    for (int block = 1; block <= kBlockCount; ++block) {
-        cases.push_back(CorruptWrite(block, 1));
-        cases.push_back(CorruptWrite(block, kEveryTry));
-    }
     cases.push_back(Healthy(Send, "noise after writes",
                             {"--noise-after-write", std::to_string(kNoiseBytesAbsorbed)}));
     cases.push_back(HangUpMidWrite());

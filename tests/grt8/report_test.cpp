@@ -237,6 +237,10 @@ TEST(JsonReportTest, EverySettingWithKeyLabelAndTypedValue) {
     ConfigImage image = SampleConfiguration();
     image[kThermostat1LowOffset] = 121;
     PutText(image, 0, "\x01\"\\\x7f");
+    ConfigFileContents damaged = FileHolding(image);
+    damaged.computedCheckWord = 1;
+    EXPECT_EQ(nlohmann::json::parse(FormatJsonReport("f", damaged, {}))["checkWord"].dump(),
+              R"({"computed":1,"matches":false,"stored":6699})");
     const nlohmann::json json = nlohmann::json::parse(
         FormatJsonReport("z\xff\xc3(\"\n.gr8", FileHolding(image), DescribeConfiguration(image)));
     EXPECT_EQ(json["file"], "z\uFFFD\uFFFD(\"\n.gr8");
