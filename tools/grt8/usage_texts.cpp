@@ -1,5 +1,9 @@
 #include "tools/grt8/usage_texts.h"
 
+#include "tools/grt8/port_naming.h"
+
+#include <string>
+
 namespace {
 
 constexpr std::string_view kToolUsage =
@@ -17,10 +21,10 @@ commands:
                              restart the module
   version --port PORT        ask the module for its version
 
-PORT is COM1 to COM9, mapped as the console maps them (COMn opens the device
-in the variable GRT8_COMn when it is set, else /dev/ttyS<n-1>), or a device
-path such as /dev/ttyUSB0.
+)";
 
+constexpr std::string_view kToolUsageEnd =
+    R"(
 Progress goes to standard error: a bar by block on a terminal, the console's
 log lines otherwise. Results go to standard output.
 
@@ -115,11 +119,18 @@ Exit status 0 on success, 1 when the module did not answer, 2 for a wrong
 command line or a port that cannot be opened.
 )";
 
+// The commands, how this system names its ports, then the rest.
+std::string_view ToolUsage() {
+    static const std::string text =
+        std::string(kToolUsage) + std::string(kPortHelp) + std::string(kToolUsageEnd);
+    return text;
+}
+
 } // namespace
 
 std::string_view UsageText(std::optional<Command> command) {
     if (!command) {
-        return kToolUsage;
+        return ToolUsage();
     }
     switch (*command) {
     case Command::Show:
@@ -133,5 +144,5 @@ std::string_view UsageText(std::optional<Command> command) {
     case Command::Version:
         return kVersionUsage;
     }
-    return kToolUsage;
+    return ToolUsage();
 }

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine in a prefix of the build's own, never the user's ~/.wine:
+#   scripts/wine_run.sh PREFIX PROGRAM.exe [ARGUMENTS...]
+# The prefix is made on first use; runs in parallel wait for each other while it is being made.
+set -euo pipefail
+prefix=$(realpath -m "$1")
+shift
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+mkdir -p "$(dirname "$prefix")"
+(
+    flock 9
+    if [ ! -f "$prefix/system.reg" ]; then
+        wine wineboot -i >/dev/null 2>&1
+        wineserver -w
+    fi
+) 9>"$prefix.lock"
+exec wine "$@"
