@@ -25,7 +25,7 @@ sim_pid=
 unmapped=
 cleanup() {
     if [ -n "$sim_pid" ]; then kill "$sim_pid" 2>/dev/null || true; fi
-    wineserver -k 2>/dev/null || true
+    wineserver -k >/dev/null 2>&1 || true
 }
 trap cleanup EXIT
 
@@ -63,12 +63,16 @@ run_exe() {
 }
 status_is() { [ "$(cat status)" = "$1" ]; }
 
+# The server is started apart, writing nowhere, so it holds no output of this script open.
+quiet_server() { wineserver </dev/null >/dev/null 2>&1 || true; }
+quiet_server
 wine wineboot -i >/dev/null 2>&1
 printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Wine\\Ports]\n"COM1"="%s"\n' "$work/com1" >ports.reg
 wine regedit /S ports.reg
 wineserver -k
 wineserver -w
-wine cmd /c exit # the server again, with the mapping
+quiet_server
+wine cmd /c exit # the mount manager maps the ports
 # A COM port the mount manager gave no device: the machine's own serial ports take some.
 for n in 9 8 7 6 5 4 3 2; do [ -L "$prefix/dosdevices/com$n" ] || unmapped=COM$n; done
 
