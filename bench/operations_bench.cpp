@@ -89,11 +89,13 @@ int main(int argc, char** argv) {
         image[i] = static_cast<std::uint8_t>(i * 7);
     }
     const bool allSucceeded =
-        Report("version", kConnectMs, [&] { return ShowModuleVersion(theLink, *port, log); }) &
+        Report("version", kConnectMs,
+               [&] { return ShowModuleVersion(theLink, *port, log).Completed(); }) &
         Report("send", kSendFloorMs,
-               [&] { return SendConfiguration(theLink, image, *port, log); }) &
-        Report("read", kReadFloorMs,
-               [&] { return ReadConfiguration(theLink, image, *port, log, std::nullopt); });
+               [&] { return SendConfiguration(theLink, image, *port, log).Completed(); }) &
+        Report("read", kReadFloorMs, [&] {
+            return ReadConfiguration(theLink, image, *port, log, std::nullopt).Completed();
+        });
     UseSerialPortSystem(nullptr);
     std::printf("smallest gap between byte starts: %.3f ms over %zu bytes\n",
                 SmallestGapMs(recorder.byteStarts), recorder.byteStarts.size());

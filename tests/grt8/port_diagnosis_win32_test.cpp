@@ -3,24 +3,24 @@
 
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
 namespace {
 
-TEST(PortDiagnosisWin32Test, SaysWhatTheSystemsRefusalMeans) {
+TEST(PortDiagnosisWin32Test, NamesTheComPortAndWhatToDo) {
     const struct {
-        DWORD error;
+        PortOpenReason reason;
         const char* says;
     } cases[] = {
-        {ERROR_FILE_NOT_FOUND, "COM3 does not exist. Check that the module's serial adapter"},
-        {ERROR_PATH_NOT_FOUND, "COM3 does not exist."},
-        {ERROR_ACCESS_DENIED, "COM3 is in use by another program"},
-        {ERROR_SHARING_VIOLATION, "COM3 is in use by another program"},
-        {ERROR_GEN_FAILURE, "cannot open COM3: "},
+        {PortOpenReason::NoSuchDevice, "COM3 does not exist. Check that the module's serial "
+                                       "adapter is plugged in and see its number in Device "
+                                       "Manager"},
+        {PortOpenReason::InUse, "COM3 is in use by another program"},
+        {PortOpenReason::AccessDenied, "access to COM3 is denied"},
+        {PortOpenReason::Other, "cannot open COM3: Element not found."},
     };
     for (const auto& each : cases) {
-        const std::string text = ExplainPortOpenFailure(ModulePort::Com('3'), int(each.error));
-        EXPECT_NE(text.find(each.says), std::string::npos) << each.error << ": " << text;
+        const std::string text =
+            ExplainPortOpenFailure(ModulePort::Com('3'), {each.reason, "Element not found"});
+        EXPECT_EQ(text.rfind(each.says, 0), 0u) << text;
     }
 }
 

@@ -41,10 +41,6 @@ PortArgument ParsePortArgument(std::string_view text) {
                               std::string(kDevicePathExample)};
 }
 
-std::string PortName(const ModulePort& port) {
-    return port.devicePath.empty() ? std::string("COM") + port.comDigit : port.devicePath;
-}
-
 std::string PortDevicePath(const ModulePort& port) {
     return SerialPortDevicePath(PortName(port));
 }

@@ -3,7 +3,6 @@
 #include "tools/grt8/escaping.h"
 #include "tools/grt8/port_argument.h"
 
-#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <grp.h>
@@ -12,11 +11,6 @@
 namespace {
 
 constexpr char kSerialGroup[] = "dialout";
-
-std::string DeviceDescription(const ModulePort& port) {
-    const std::string device = WithoutControlCharacters(PortDevicePath(port));
-    return port.devicePath.empty() ? PortName(port) + " (" + device + ")" : device;
-}
 
 // The group that owns the device, the one a user must join to open it.
 std::string DeviceGroup(const std::string& devicePath) {
@@ -40,7 +34,9 @@ std::string SuggestionUnderDev(const std::string& devicePath) {
     return "\nDid you mean " + WithoutControlCharacters(underDev.string()) + "?";
 }
 
-std::string Missing(const ModulePort& port) {
+} // namespace
+
+std::string MissingDeviceAdvice(const ModulePort& port) {
     const std::string text =
         DeviceDescription(port) +
         " does not exist. Check that the module's serial adapter is plugged in and see which "
@@ -53,35 +49,9 @@ std::string Missing(const ModulePort& port) {
            ", for example " + variable + "=/dev/ttyUSB0, or give --port the device path.";
 }
 
-std::string NoPermission(const ModulePort& port) {
+std::string AccessDeniedAdvice(const ModulePort& port) {
     const std::string group = DeviceGroup(PortDevicePath(port));
     return "permission denied for " + DeviceDescription(port) +
            ". Serial devices can be opened by the members of the group '" + group +
            "': join it with\n  sudo adduser $USER " + group + "\nthen log out and in again.";
-}
-
-} // namespace
-
-std::string ExplainPortOpenFailure(const ModulePort& port, int systemError) {
-    switch (systemError) {
-    case ENOENT:
-        return Missing(port);
-    case EACCES:
-    case EPERM:
-        return NoPermission(port);
-    case EBUSY:
-    case EWOULDBLOCK:
-        return DeviceDescription(port) +
-               " is in use by another program (the console, a terminal program or another "
-               "grt8). Close it and try again.";
-    case ENOTTY:
-        return DeviceDescription(port) + " is not a serial port.";
-    case ENXIO:
-    case ENODEV:
-        return DeviceDescription(port) +
-               " exists but no device answers behind it: the adapter may have been unplugged. "
-               "Plug it in again and try again.";
-    default:
-        return "cannot open " + DeviceDescription(port) + ": " + std::strerror(systemError) + ".";
-    }
 }
