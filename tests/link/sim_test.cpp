@@ -1,4 +1,3 @@
-#include "tools/sim_frame_parser.h"
 #include "tools/sim_options.h"
 #include "tools/sim_process.h"
 
@@ -11,59 +10,6 @@
 #include <vector>
 
 namespace {
-
-using sim::Request;
-using sim::RequestKind;
-
-// Frames hold zero bytes, so they are spelled out byte by byte.
-std::string Spelled(std::initializer_list<int> values) {
-    return {values.begin(), values.end()};
-}
-
-std::vector<Request> FeedAll(sim::FrameParser& parser, const std::string& bytes) {
-    std::vector<Request> requests;
-    for (char byte : bytes) {
-        if (std::optional<Request> request = parser.Feed(static_cast<std::uint8_t>(byte))) {
-            requests.push_back(*request);
-        }
-    }
-    return requests;
-}
-
-std::string Described(const std::vector<Request>& requests) {
-    std::string text;
-    for (const Request& request : requests) {
-        text += "kind" + std::to_string(static_cast<int>(request.kind)) + " @" +
-                std::to_string(request.address) + " #" + std::to_string(request.length) + " [" +
-                std::string(request.data.begin(), request.data.end()) + "] ";
-    }
-    return text;
-}
-
-// Inside a write frame every byte is data; garbage is skipped, and a broken frame starts again
-// at the byte that broke it.
-TEST(SimFrameParserTest, RecognisesRequestsAndResyncsAfterGarbage) {
-    sim::FrameParser parser;
-    const std::string bytes = Spelled({'w', 0x01, 0x80, 6, '\r'}) + "vrx!\r\n" +
-                              Spelled({'r', 0x00, 0x03, 0x83, '\r', 'w', 0, 0x10, 0, '\r'}) +
-                              "x!!!\r" + "zz" + Spelled({'r', 0, 0, 4, 'v'}) + "x!" +
-                              Spelled({'r', 0, 0, 1, '\r'}) + "x!!v";
-    EXPECT_EQ(Described(FeedAll(parser, bytes)),
-              "kind0 @384 #6 [vrx!\r\n] kind1 @3 #131 [] kind0 @16 #0 [] kind3 @0 #0 [] "
-              "kind2 @0 #0 [] kind1 @0 #1 [] kind2 @0 #0 [] ");
-    EXPECT_EQ(parser.DiscardedBytes(), 2U + 4U + 2U + 3U);
-
-    for (const std::string& prefix : {Spelled({}), Spelled({'w'}), Spelled({'w', 1, 2, 3, '\r'}),
-                                      Spelled({'r', 1}), Spelled({'x', '!', '!'})}) {
-        for (int value = 0; value < 256; ++value) {
-            sim::FrameParser fresh;
-            FeedAll(fresh, prefix + static_cast<char>(value));
-            const std::vector<Request> after = FeedAll(fresh, std::string("\rzzzz") + "v");
-            ASSERT_FALSE(after.empty()) << "prefix " << prefix << " byte " << value;
-            EXPECT_EQ(after.back().kind, RequestKind::Version);
-        }
-    }
-}
 
 TEST(SimOptionsTest, ReadsFaultsAndRefusesMalformedValues) {
     const char* good[] = {"grt8-sim",        "--fast", "--bad-check-byte", "3:2",
