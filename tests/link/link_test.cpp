@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <numeric>
+#include <array>
 
 namespace {
 
