@@ -42,7 +42,7 @@ sim::Faults Fault(sim::BlockFault sim::Faults::*which, int block, int times) {
 // ---- Sending --------------------------------------------------------------------------------
 
 Trace SendAttempt(int block, bool verified) {
-    const int address = block == 1 ? 0 : (block - 1) * 128;
+    const int address = (block - 1) * 128;
     Trace trace = {"log Zapis bloku " + std::to_string(block) + "...\r\n"};
     if (block == 1) {
         trace.push_back("flush");
