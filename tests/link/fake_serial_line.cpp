@@ -41,11 +41,15 @@ public:
         if (m_line.module) {
             m_line.module(m_line, byte);
         }
+        m_line.lastActivityMicroseconds = m_line.NowMicroseconds();
         return true;
     }
 
     // Bytes already waiting come at once; a read they cannot satisfy lasts its whole timeout.
     std::size_t Read(std::uint8_t* destination, std::size_t count) override {
+        if (m_line.onRead) {
+            m_line.onRead(count);
+        }
         const std::size_t taken = std::min(count, m_line.incoming.size());
         std::copy_n(m_line.incoming.begin(), taken, destination);
         m_line.incoming.erase(m_line.incoming.begin(),
@@ -55,6 +59,7 @@ public:
             m_line.AdvanceMilliseconds(limits.readTotalMultiplierMs * count +
                                        limits.readTotalConstantMs);
         }
+        m_line.lastActivityMicroseconds = m_line.NowMicroseconds();
         return taken;
     }
 

@@ -20,6 +20,8 @@ public:
 
     // How the module answers each byte the link writes (by pushing bytes into `incoming`).
     std::function<void(FakeSerialLine& line, std::uint8_t byte)> module;
+    // Told of every read the link starts, with the bytes it asks for.
+    std::function<void(std::size_t count)> onRead;
 
     std::int64_t frequency = 10'000'000;
     std::int64_t counterStepNanoseconds = 1'000;
@@ -39,6 +41,8 @@ public:
     std::size_t outputQueueBytes = 0;
     std::vector<SentByte> sent;
     std::deque<std::uint8_t> incoming;
+    // When the link last wrote a byte or finished a read.
+    double lastActivityMicroseconds = 0;
 
     SerialPortOpenResult Open(const std::string& name) override;
     std::int64_t CounterFrequency() override { return frequency; }

@@ -13,21 +13,10 @@
 #include <string>
 #include <vector>
 
-// The pane and the log text behind it, as the console keeps them.
-class RecordingLog : public OperationLog {
-public:
-    std::string pane = "earlier pane text\r\n";
-    std::string text = "earlier log text\r\n";
-
-    void ClearLogPane() override { pane.clear(); }
-    void ClearLogPaneAndText() override {
-        pane.clear();
-        text.clear();
-    }
-    void AppendToLogPane(const std::string& line) override { pane += line; }
-};
-
-// A module operation against the simulated module, on a line whose clock is virtual.
+// A module operation against the simulated module's own logic, on a line whose clock is
+// virtual. Everything the operation does that anyone could see goes into one trace, in order:
+// the log pane's changes, the message boxes, every frame the module took, every input flush,
+// and every stretch of 100 ms or more in which nothing happened on the line.
 class OperationTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -38,25 +27,40 @@ protected:
                      std::string version = "G8v1.07");
     const sim::Memory& ModuleMemory() const { return m_module->memory(); }
     int Restarts() const { return m_module->restarts(); }
-    double ElapsedSeconds() const { return line.NowMicroseconds() / 1e6; }
+    OperationLog& log() { return m_log; }
 
     FakeSerialLine line;
     CModuleLink link;
-    RecordingLog log;
-    std::vector<std::string> messageBoxes;
+    std::vector<std::string> trace;
+    std::string logText = "earlier log text\r\n";
+    // Replies from address 0 carry other values in bytes 3 to 5, as a module does that changes
+    // them itself.
+    bool moduleOwnsBytes3To5 = false;
 
 private:
+    class TraceLog : public OperationLog {
+    public:
+        explicit TraceLog(OperationTest& test) : m_test(test) {}
+        void ClearLogPane() override { m_test.Note("clear pane"); }
+        void ClearLogPaneAndText() override {
+            m_test.logText.clear();
+            m_test.Note("clear pane and text");
+        }
+        void AppendToLogPane(const std::string& text) override { m_test.Note("log " + text); }
+
+    private:
+        OperationTest& m_test;
+    };
+
+    void Note(std::string event);
+    void NotePause();
+    void Answer(const sim::Request& request);
+
+    TraceLog m_log{*this};
     std::unique_ptr<sim::SimulatedModule> m_module;
     SerialPortSystem* m_previousSystem = nullptr;
     MessageBoxHandler m_previousBox;
 };
 
 sim::Memory PatternMemory(std::uint8_t seed);
-
-// One fault of the simulated module, for the first `times` frames of `block`.
-sim::Faults BadCheckByte(int block, int times);
-sim::Faults ShortReply(int block, int times);
-sim::Faults CorruptWrite(int block, int times);
-sim::Faults Silent();
-sim::Faults NoiseAfterWrite(std::size_t bytes);
 ConfigImage PatternImage(std::uint8_t seed);
