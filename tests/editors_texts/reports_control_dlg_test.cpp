@@ -71,12 +71,21 @@ protected:
     CReportsControlDlg dialog;
 };
 
-TEST_F(ReportsControlDialog, ShowsEachBitInItsBox) {
-    Open(0x3F, 0x17, 0x00);
-    for (const BoxBit& box : kBoxBits) {
-        const bool expected = (box.offset == kReportFlagsOffset) ||
-                              (box.offset == kClipFlagsOffset && box.bit <= 0x10);
-        EXPECT_EQ(dialog.IsDlgButtonChecked(box.id), expected) << box.id;
+// One bit set at a time, so two boxes swapped cannot hide behind equal bits.
+TEST_F(ReportsControlDialog, EachBoxShowsAndKeepsItsOwnBit) {
+    for (const BoxBit& set : kBoxBits) {
+        std::uint8_t flags[3] = {};
+        const std::size_t offsets[3] = {kReportFlagsOffset, kClipFlagsOffset,
+                                        kSmsControlFlagsOffset};
+        for (std::size_t at = 0; at < 3; ++at) {
+            flags[at] = offsets[at] == set.offset ? set.bit : 0;
+        }
+        Open(flags[0], flags[1], flags[2]);
+        for (const BoxBit& box : kBoxBits) {
+            EXPECT_EQ(dialog.IsDlgButtonChecked(box.id), box.id == set.id) << set.id << box.id;
+        }
+        dialog.SendCommand(IDOK);
+        EXPECT_EQ(image, original) << set.id;
     }
 }
 
@@ -96,25 +105,23 @@ TEST_F(ReportsControlDialog, OkUnchangedKeepsTheSettingsAndClearsBitsWithoutBoxe
 
 TEST_F(ReportsControlDialog, TabbingGoesThroughTheMatrixRowByRowThenButtonsThenOptions) {
     Open(0x00, 0x00, 0x00);
-    const std::vector<int> expected = {
-        IDC_REPORT_TEL_1,
-        IDC_REPORT_TEL_2,
-        IDC_REPORT_TEL_3,
-        IDC_CLIP_TEL_1,
-        IDC_CLIP_TEL_2,
-        IDC_CLIP_TEL_3,
-        IDC_CLIP_ANY,
-        IDC_SMS_CONTROL_TEL_1,
-        IDC_SMS_CONTROL_TEL_2,
-        IDC_SMS_CONTROL_TEL_3,
-        IDC_SMS_CONTROL_ANY,
-        IDOK,
-        IDCANCEL,
-        IDC_REPORT_POWER_SOURCE,
-        IDC_REPORT_OUTPUTS,
-        IDC_PULSE_O2_AFTER_CLIP,
-        IDC_IGNORE_INPUTS_AT_START,
-    };
+    const std::vector<int> expected = {IDC_REPORT_TEL_1,
+                                       IDC_REPORT_TEL_2,
+                                       IDC_REPORT_TEL_3,
+                                       IDC_CLIP_TEL_1,
+                                       IDC_CLIP_TEL_2,
+                                       IDC_CLIP_TEL_3,
+                                       IDC_CLIP_ANY,
+                                       IDC_SMS_CONTROL_TEL_1,
+                                       IDC_SMS_CONTROL_TEL_2,
+                                       IDC_SMS_CONTROL_TEL_3,
+                                       IDC_SMS_CONTROL_ANY,
+                                       IDOK,
+                                       IDCANCEL,
+                                       IDC_REPORT_POWER_SOURCE,
+                                       IDC_REPORT_OUTPUTS,
+                                       IDC_PULSE_O2_AFTER_CLIP,
+                                       IDC_IGNORE_INPUTS_AT_START};
     std::vector<int> chain = {IDC_REPORT_TEL_1};
     for (int id = dialog.GetNextDlgTabItem(IDC_REPORT_TEL_1);
          id != IDC_REPORT_TEL_1 && chain.size() <= expected.size();
