@@ -73,8 +73,9 @@ protected:
 };
 
 TEST_F(SmsTextsDialog, ShowsTheStoredTextsEachTimeItIsShown) {
-    EXPECT_EQ(Text(0), "Wejscie 1 $170");
-    EXPECT_EQ(Text(10), "Wejscie 11 $170");
+    for (int text = 0; text < 11; ++text) {
+        EXPECT_EQ(Text(text), "Wejscie " + std::to_string(text + 1) + " $170");
+    }
 
     dialog.ShowWindow(false);
     Store(image, SmsTextOffset(9), std::string(1, '\xFF'));
