@@ -2,6 +2,7 @@
 
 #include "config/image_layout.h"
 #include "editors/phone_number_codec.h"
+#include "platform/edit.h"
 #include "resources/resource_ids.h"
 #include "tests/ui/ui_test_support.h"
 
@@ -70,9 +71,14 @@ protected:
     }
     // Puts a text into a box, past its typing limit too.
     void Force(int id, const std::string& text) { dialog.SetItemText(id, text); }
+    // The refused box has the focus with its whole text selected.
     void ExpectRefused(const std::string& message, int focusedId) {
         EXPECT_EQ(messages.texts, std::vector<std::string>{message});
         EXPECT_EQ(dialog.FocusedItemId(), focusedId);
+        CEdit box(dialog.GetDlgItem(focusedId));
+        const std::pair<int, int> selected = box.GetSel();
+        box.SetSel(0, -1);
+        EXPECT_EQ(selected, box.GetSel());
         EXPECT_TRUE(dialog.IsWindowVisible());
         EXPECT_EQ(image, before);
     }
@@ -91,8 +97,9 @@ TEST_F(GeneralSettingsDlgTest, ShowsEachFieldAndWritesItBackInItsOwnBytes) {
               (std::vector<std::string>{"+48602951111", "601234567", "*123", "", "12", "26003",
                                         "1440", "-25", "120", "0", "30", "20", "90"}));
     EXPECT_FALSE(dialog.IsDlgButtonChecked(IDC_THERMOSTAT_2_ACTIVE));
-    const std::vector<std::string> typed = {
-        "*123", "", " 602951111", "+4860", "", "65535", "258", "5", "-1", "7", "-3", "33", "44"};
+    const std::vector<std::string> typed = {"*123",  "",        " 602951111", "+4860", "",
+                                            "65535", "258",     "-0",         "-1",    "7",
+                                            "-3",    " \t+33 ", "44"};
     for (std::size_t box = 0; box < typed.size(); ++box) {
         dialog.SetItemText(kTextBoxes[box], typed[box]);
     }
@@ -115,7 +122,7 @@ TEST_F(GeneralSettingsDlgTest, ShowsEachFieldAndWritesItBackInItsOwnBytes) {
     expected[kPinOffset] = 0;
     expected[kNetworkCodeOffset] = 0xFF, expected[kNetworkCodeOffset + 1] = 0xFF;
     expected[kReportPeriodOffset] = 0x02, expected[kReportPeriodOffset + 1] = 0x01;
-    expected[kThermostat1LowOffset] = 5, expected[kThermostat1HighOffset] = 0xFF;
+    expected[kThermostat1LowOffset] = 0, expected[kThermostat1HighOffset] = 0xFF;
     expected[kThermostat2LowOffset] = 7, expected[kThermostat2HighOffset] = 0xFD;
     expected[kSmsLimitOffset] = 33, expected[kSirenTimeOffset] = 44;
     expected[kSwitchesOffset] = 0b0011'0101;
@@ -208,7 +215,9 @@ TEST_F(GeneralSettingsDlgTest, ChecksTheBoxesInTheirFixedOrder) {
         {IDC_THERMOSTAT_2_LOW, "121", temperature},
         {IDC_THERMOSTAT_2_HIGH, "-100", temperature},
         {IDC_PIN, "12345", "Please enter no more than 4 characters."},
+        {IDC_PIN, "abc🙂", "Please enter no more than 4 characters."},
         {IDC_PIN, "12a4", "Numer PIN może zawierać tylko cyfry."},
+        {IDC_PIN, "żó🙂", "Numer PIN może zawierać tylko cyfry."},
         {IDC_NETWORK_CODE, "-1", wordRange},
     };
     std::map<int, std::deque<std::string>> pending;
