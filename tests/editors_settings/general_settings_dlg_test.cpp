@@ -2,6 +2,7 @@
 
 #include "config/image_layout.h"
 #include "editors/phone_number_codec.h"
+#include "platform/edit.h"
 #include "resources/resource_ids.h"
 #include "tests/ui/ui_test_support.h"
 
@@ -39,6 +40,21 @@ ConfigImage SampleImage() {
     return image;
 }
 
+// Every text box, in the order ShownTexts gives them.
+constexpr int kTextBoxes[] = {IDC_SMSC_NUMBER,
+                              IDC_PHONE_1,
+                              IDC_PHONE_2,
+                              IDC_PHONE_3,
+                              IDC_PIN,
+                              IDC_NETWORK_CODE,
+                              IDC_REPORT_PERIOD,
+                              IDC_THERMOSTAT_1_LOW,
+                              IDC_THERMOSTAT_1_HIGH,
+                              IDC_THERMOSTAT_2_LOW,
+                              IDC_THERMOSTAT_2_HIGH,
+                              IDC_SMS_LIMIT,
+                              IDC_SIREN_TIME};
+
 class GeneralSettingsDlgTest : public ::testing::Test {
 protected:
     void Open() {
@@ -46,11 +62,23 @@ protected:
         dialog.ShowWindow(true);
     }
     std::string Text(int id) { return dialog.ItemText(id); }
+    std::vector<std::string> ShownTexts() {
+        std::vector<std::string> texts;
+        for (const int id : kTextBoxes) {
+            texts.push_back(Text(id));
+        }
+        return texts;
+    }
     // Puts a text into a box, past its typing limit too.
     void Force(int id, const std::string& text) { dialog.SetItemText(id, text); }
+    // The refused box has the focus with its whole text selected.
     void ExpectRefused(const std::string& message, int focusedId) {
         EXPECT_EQ(messages.texts, std::vector<std::string>{message});
         EXPECT_EQ(dialog.FocusedItemId(), focusedId);
+        CEdit box(dialog.GetDlgItem(focusedId));
+        const std::pair<int, int> selected = box.GetSel();
+        box.SetSel(0, -1);
+        EXPECT_EQ(selected, box.GetSel());
         EXPECT_TRUE(dialog.IsWindowVisible());
         EXPECT_EQ(image, before);
     }
@@ -61,80 +89,74 @@ protected:
     CGeneralSettingsDlg dialog;
 };
 
-TEST_F(GeneralSettingsDlgTest, ShowsTheImageAndWritesItBackUnchanged) {
+// Every box shows its own field and writes only that field's bytes; no two fields share a
+// value, before or after.
+TEST_F(GeneralSettingsDlgTest, ShowsEachFieldAndWritesItBackInItsOwnBytes) {
     Open();
-    EXPECT_EQ(Text(IDC_SMSC_NUMBER), "+48602951111");
-    EXPECT_EQ(Text(IDC_PHONE_1), "601234567");
-    EXPECT_EQ(Text(IDC_PHONE_2), "*123");
-    EXPECT_EQ(Text(IDC_PHONE_3), "");
-    EXPECT_EQ(Text(IDC_PIN), "12");
-    EXPECT_EQ(Text(IDC_NETWORK_CODE), "26003");
-    EXPECT_EQ(Text(IDC_REPORT_PERIOD), "1440");
-    EXPECT_EQ(Text(IDC_THERMOSTAT_1_LOW), "-25");
-    EXPECT_EQ(Text(IDC_THERMOSTAT_2_HIGH), "30");
-    const std::vector<bool> expectedSwitches = {true, false, true, false, false, true, false, true};
-    for (std::size_t bit = 0; bit < expectedSwitches.size(); ++bit) {
-        EXPECT_EQ(dialog.IsDlgButtonChecked(kSwitchBoxes[bit]), expectedSwitches[bit]);
-    }
+    EXPECT_EQ(ShownTexts(),
+              (std::vector<std::string>{"+48602951111", "601234567", "*123", "", "12", "26003",
+                                        "1440", "-25", "120", "0", "30", "20", "90"}));
     EXPECT_FALSE(dialog.IsDlgButtonChecked(IDC_THERMOSTAT_2_ACTIVE));
-    dialog.SendCommand(IDOK);
-    EXPECT_FALSE(dialog.IsWindowVisible());
-    EXPECT_EQ(image, before);
-    EXPECT_TRUE(messages.texts.empty());
-}
-
-TEST_F(GeneralSettingsDlgTest, WritesEachFieldAndOnlyItsOwnBytes) {
-    Open();
-    dialog.SetItemText(IDC_SMSC_NUMBER, "*123");
-    dialog.SetItemText(IDC_PHONE_3, " 602951111");
-    dialog.SetItemText(IDC_PIN, "");
-    dialog.SetItemText(IDC_NETWORK_CODE, "65535");
-    dialog.SetItemText(IDC_THERMOSTAT_1_HIGH, " -1 ");
-    dialog.SetItemText(IDC_REPORT_PERIOD, "258");
+    const std::vector<std::string> typed = {"*123",  "",        " 602951111", "+4860", "",
+                                            "65535", "258",     "-0",         "-1",    "7",
+                                            "-3",    " \t+33 ", "44"};
+    for (std::size_t box = 0; box < typed.size(); ++box) {
+        dialog.SetItemText(kTextBoxes[box], typed[box]);
+    }
     dialog.CheckDlgButton(IDC_OUTPUT_REMANENCE, false);
+    dialog.CheckDlgButton(IDC_SIREN_ACTIVE, true);
     dialog.CheckDlgButton(IDC_THERMOSTAT_2_ACTIVE, true);
     dialog.SendCommand(IDOK);
+    EXPECT_FALSE(dialog.IsWindowVisible());
+    EXPECT_TRUE(messages.texts.empty());
 
     ConfigImage expected = before;
-    const std::uint8_t smsc[] = {0x03, 0xA1, 0x21, 0xF3};
-    std::copy(std::begin(smsc), std::end(smsc), expected.begin() + kSmscSlotOffset);
-    const std::uint8_t phone3[] = {0x09, 0x81, 0x06, 0x92, 0x15, 0x11, 0xF1};
-    std::copy(std::begin(phone3), std::end(phone3), expected.begin() + kPhone3SlotOffset);
+    const std::pair<std::size_t, std::u32string_view> phones[] = {
+        {kSmscSlotOffset, U"*123"},
+        {kPhone1SlotOffset, U""},
+        {kPhone2SlotOffset, U" 602951111"},
+        {kPhone3SlotOffset, U"+4860"}};
+    for (const auto& [offset, number] : phones) {
+        EncodePhoneNumber(number, FieldBytes<kPhoneNumberSlotSize>(expected, offset));
+    }
     expected[kPinOffset] = 0;
     expected[kNetworkCodeOffset] = 0xFF, expected[kNetworkCodeOffset + 1] = 0xFF;
-    expected[kThermostat1HighOffset] = 0xFF;
     expected[kReportPeriodOffset] = 0x02, expected[kReportPeriodOffset + 1] = 0x01;
-    expected[kSwitchesOffset] = 0b0010'0101;
+    expected[kThermostat1LowOffset] = 0, expected[kThermostat1HighOffset] = 0xFF;
+    expected[kThermostat2LowOffset] = 7, expected[kThermostat2HighOffset] = 0xFD;
+    expected[kSmsLimitOffset] = 33, expected[kSirenTimeOffset] = 44;
+    expected[kSwitchesOffset] = 0b0011'0101;
     expected[kSmsControlFlagsOffset] = 0b1111'0110;
     EXPECT_EQ(image, expected);
 }
 
-TEST_F(GeneralSettingsDlgTest, RepairsWhatTheBoxesCannotShowAndWritesItOnlyOnOk) {
+// One switch set at a time, so two switches swapped cannot hide behind equal bits.
+TEST_F(GeneralSettingsDlgTest, EachSwitchBoxShowsAndKeepsItsOwnBit) {
+    for (std::size_t bit = 0; bit < std::size(kSwitchBoxes); ++bit) {
+        image[kSwitchesOffset] = static_cast<std::uint8_t>(1U << bit);
+        const ConfigImage shown = image;
+        Open();
+        for (std::size_t box = 0; box < std::size(kSwitchBoxes); ++box) {
+            EXPECT_EQ(dialog.IsDlgButtonChecked(kSwitchBoxes[box]), box == bit) << bit << box;
+        }
+        dialog.SendCommand(IDOK);
+        EXPECT_EQ(image, shown) << bit;
+    }
+}
+
+TEST_F(GeneralSettingsDlgTest, ShowsErasedAndOutOfRangeValuesAsTheyCanBeEditedAndWritesOnlyOnOk) {
     image.fill(0xFF);
+    image[kThermostat1LowOffset] = 121, image[kThermostat1HighOffset] = 0x80;
     const ConfigImage erased = image;
     Open();
-    for (const int id : {IDC_SMSC_NUMBER, IDC_PHONE_1, IDC_PHONE_2, IDC_PHONE_3, IDC_PIN}) {
-        EXPECT_EQ(Text(id), "") << id;
-    }
-    EXPECT_EQ(Text(IDC_NETWORK_CODE), "0");
-    for (const int id : {IDC_THERMOSTAT_1_LOW, IDC_THERMOSTAT_1_HIGH, IDC_THERMOSTAT_2_LOW,
-                         IDC_THERMOSTAT_2_HIGH}) {
-        EXPECT_EQ(Text(id), "-1") << id;
-    }
-    EXPECT_EQ(Text(IDC_SMS_LIMIT), "255");
-    EXPECT_EQ(Text(IDC_REPORT_PERIOD), "65535");
-    EXPECT_EQ(Text(IDC_SIREN_TIME), "255");
+    EXPECT_EQ(ShownTexts(), (std::vector<std::string>{"", "", "", "", "", "0", "65535", "5", "10",
+                                                      "-1", "-1", "255", "255"}));
     for (const int id : kSwitchBoxes) {
         EXPECT_TRUE(dialog.IsDlgButtonChecked(id)) << id;
     }
     EXPECT_TRUE(dialog.IsDlgButtonChecked(IDC_THERMOSTAT_2_ACTIVE));
     dialog.SendCommand(IDCANCEL);
     EXPECT_EQ(image, erased);
-
-    image[kThermostat1LowOffset] = 121, image[kThermostat1HighOffset] = 0x80;
-    dialog.ShowWindow(true);
-    EXPECT_EQ(Text(IDC_THERMOSTAT_1_LOW), "5");
-    EXPECT_EQ(Text(IDC_THERMOSTAT_1_HIGH), "10");
 }
 
 TEST_F(GeneralSettingsDlgTest, ShowsAStoredNumberTooLongToTypeWholeAndRefusesIt) {
@@ -193,7 +215,9 @@ TEST_F(GeneralSettingsDlgTest, ChecksTheBoxesInTheirFixedOrder) {
         {IDC_THERMOSTAT_2_LOW, "121", temperature},
         {IDC_THERMOSTAT_2_HIGH, "-100", temperature},
         {IDC_PIN, "12345", "Please enter no more than 4 characters."},
+        {IDC_PIN, "abc🙂", "Please enter no more than 4 characters."},
         {IDC_PIN, "12a4", "Numer PIN może zawierać tylko cyfry."},
+        {IDC_PIN, "żó🙂", "Numer PIN może zawierać tylko cyfry."},
         {IDC_NETWORK_CODE, "-1", wordRange},
     };
     std::map<int, std::deque<std::string>> pending;
@@ -219,7 +243,9 @@ TEST_F(GeneralSettingsDlgTest, ChecksTheBoxesInTheirFixedOrder) {
     EXPECT_EQ(image, before);
 }
 
-TEST_F(GeneralSettingsDlgTest, OperatorButtonsFillTheSmscBoxWithoutWriting) {
+// The boxes before the failed one and the failed one itself are taken over; the boxes after
+// it show their previous values again.
+TEST_F(GeneralSettingsDlgTest, OperatorButtonsFillTheSmscBoxAfterTakingOverTheBoxes) {
     Open();
     const std::pair<int, const char*> operators[] = {{IDC_OPERATOR_T_MOBILE, "+48602951111"},
                                                      {IDC_OPERATOR_ORANGE, "+48501200777"},
@@ -229,16 +255,6 @@ TEST_F(GeneralSettingsDlgTest, OperatorButtonsFillTheSmscBoxWithoutWriting) {
         ClickButton(dialog, id);
         EXPECT_EQ(Text(IDC_SMSC_NUMBER), number);
     }
-    dialog.SendCommand(IDC_OPERATOR_ORANGE);
-    dialog.SendCommand(IDCANCEL);
-    EXPECT_FALSE(dialog.IsWindowVisible());
-    EXPECT_EQ(image, before);
-}
-
-// The boxes before the failed one and the failed one itself are taken over; the boxes after
-// it show their previous values again.
-TEST_F(GeneralSettingsDlgTest, OperatorButtonAfterAFailedCheckKeepsWhatWasTakenOver) {
-    Open();
     dialog.CheckDlgButton(IDC_SIREN_ACTIVE, true);
     dialog.SetItemText(IDC_PHONE_3, "500100200");
     dialog.SetItemText(IDC_SMS_LIMIT, "300");

@@ -51,70 +51,74 @@ protected:
         dialog.ShowWindow(true);
     }
 
-    void CheckAll(bool checked) {
-        for (const BoxBit& box : kBoxBits) {
-            dialog.CheckDlgButton(box.id, checked);
-        }
-    }
-
-    // The image as it was, with the three flag bytes replaced.
-    ConfigImage OriginalWith(std::uint8_t report, std::uint8_t clip, std::uint8_t smsControl) {
-        ConfigImage expected = original;
-        expected[kReportFlagsOffset] = report;
-        expected[kClipFlagsOffset] = clip;
-        expected[kSmsControlFlagsOffset] = smsControl;
-        return expected;
-    }
-
     ConfigImage image = PatternImage();
     ConfigImage original;
     CReportsControlDlg dialog;
 };
 
-TEST_F(ReportsControlDialog, ShowsEachBitInItsBox) {
-    Open(0x3F, 0x17, 0x00);
-    for (const BoxBit& box : kBoxBits) {
-        const bool expected = (box.offset == kReportFlagsOffset) ||
-                              (box.offset == kClipFlagsOffset && box.bit <= 0x10);
-        EXPECT_EQ(dialog.IsDlgButtonChecked(box.id), expected) << box.id;
+// One bit set at a time, so two boxes swapped cannot hide behind equal bits.
+TEST_F(ReportsControlDialog, EachBoxShowsAndKeepsItsOwnBit) {
+    for (const BoxBit& set : kBoxBits) {
+        std::uint8_t flags[3] = {};
+        const std::size_t offsets[3] = {kReportFlagsOffset, kClipFlagsOffset,
+                                        kSmsControlFlagsOffset};
+        for (std::size_t at = 0; at < 3; ++at) {
+            flags[at] = offsets[at] == set.offset ? set.bit : 0;
+        }
+        Open(flags[0], flags[1], flags[2]);
+        for (const BoxBit& box : kBoxBits) {
+            EXPECT_EQ(dialog.IsDlgButtonChecked(box.id), box.id == set.id) << set.id << box.id;
+        }
+        dialog.SendCommand(IDOK);
+        EXPECT_EQ(image, original) << set.id;
     }
 }
 
-TEST_F(ReportsControlDialog, AllBoxesCheckedRebuildTwoBytesAndKeepTheTopOfTheShared) {
-    Open(0x3F, 0x17, 0xE8);
-    CheckAll(true);
-    dialog.SendCommand(IDOK);
-    EXPECT_EQ(dialog.GetResult(), IDOK);
-    EXPECT_EQ(image, OriginalWith(0x37, 0x77, 0xE0 + 0x17));
-}
-
-TEST_F(ReportsControlDialog, OkUnchangedKeepsTheSettingsAndClearsBitsWithoutBoxes) {
-    Open(0xCA, 0x8D, 0x6B);
-    dialog.SendCommand(IDOK);
-    EXPECT_EQ(image, OriginalWith(0x02, 0x05, 0x63));
+// OK rebuilds the flag bytes from the boxes: bits without a box are cleared, except the top of
+// the byte shared with the general settings.
+TEST_F(ReportsControlDialog, OkRebuildsTheFlagBytesFromTheBoxes) {
+    const std::size_t offsets[] = {kReportFlagsOffset, kClipFlagsOffset, kSmsControlFlagsOffset};
+    struct Case {
+        std::uint8_t stored[3];
+        bool tickAll;
+        std::uint8_t written[3];
+    };
+    const Case cases[] = {{{0x3F, 0x17, 0xE8}, true, {0x37, 0x77, 0xF7}},
+                          {{0xCA, 0x8D, 0x6B}, false, {0x02, 0x05, 0x63}}};
+    for (const Case& c : cases) {
+        Open(c.stored[0], c.stored[1], c.stored[2]);
+        for (const BoxBit& box : kBoxBits) {
+            dialog.CheckDlgButton(box.id, c.tickAll || dialog.IsDlgButtonChecked(box.id));
+        }
+        dialog.SendCommand(IDOK);
+        EXPECT_EQ(dialog.GetResult(), IDOK);
+        ConfigImage expected = original;
+        for (std::size_t at = 0; at < 3; ++at) {
+            expected[offsets[at]] = c.written[at];
+        }
+        EXPECT_EQ(image, expected) << c.tickAll;
+    }
 }
 
 TEST_F(ReportsControlDialog, TabbingGoesThroughTheMatrixRowByRowThenButtonsThenOptions) {
     Open(0x00, 0x00, 0x00);
-    const std::vector<int> expected = {
-        IDC_REPORT_TEL_1,
-        IDC_REPORT_TEL_2,
-        IDC_REPORT_TEL_3,
-        IDC_CLIP_TEL_1,
-        IDC_CLIP_TEL_2,
-        IDC_CLIP_TEL_3,
-        IDC_CLIP_ANY,
-        IDC_SMS_CONTROL_TEL_1,
-        IDC_SMS_CONTROL_TEL_2,
-        IDC_SMS_CONTROL_TEL_3,
-        IDC_SMS_CONTROL_ANY,
-        IDOK,
-        IDCANCEL,
-        IDC_REPORT_POWER_SOURCE,
-        IDC_REPORT_OUTPUTS,
-        IDC_PULSE_O2_AFTER_CLIP,
-        IDC_IGNORE_INPUTS_AT_START,
-    };
+    const std::vector<int> expected = {IDC_REPORT_TEL_1,
+                                       IDC_REPORT_TEL_2,
+                                       IDC_REPORT_TEL_3,
+                                       IDC_CLIP_TEL_1,
+                                       IDC_CLIP_TEL_2,
+                                       IDC_CLIP_TEL_3,
+                                       IDC_CLIP_ANY,
+                                       IDC_SMS_CONTROL_TEL_1,
+                                       IDC_SMS_CONTROL_TEL_2,
+                                       IDC_SMS_CONTROL_TEL_3,
+                                       IDC_SMS_CONTROL_ANY,
+                                       IDOK,
+                                       IDCANCEL,
+                                       IDC_REPORT_POWER_SOURCE,
+                                       IDC_REPORT_OUTPUTS,
+                                       IDC_PULSE_O2_AFTER_CLIP,
+                                       IDC_IGNORE_INPUTS_AT_START};
     std::vector<int> chain = {IDC_REPORT_TEL_1};
     for (int id = dialog.GetNextDlgTabItem(IDC_REPORT_TEL_1);
          id != IDC_REPORT_TEL_1 && chain.size() <= expected.size();

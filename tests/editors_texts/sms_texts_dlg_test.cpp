@@ -17,13 +17,26 @@ constexpr int kTextIds[] = {
     IDC_TEXT_LINE_9, IDC_TEXT_LINE_10, IDC_TEXT_REPORT,
 };
 
-int Count(const std::string& text, const std::string& part) {
-    int found = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-        ++found;
-    }
-    return found;
-}
+const char* const kCodesList = "Kody zmiennych w tekstach SMS:\r\n"
+                               "=====================================\r\n"
+                               "$170 - numer pobudzonej linii (00..10)\r\n"
+                               "$171 - stan pobudzonej linii (ON/OFF)\r\n"
+                               "$172 - czas [min] od ostatniej zmiany stanu linii\r\n"
+                               "$173 - odwrócony stan pobudzonej linii (OFF/ON)\r\n"
+                               "$174 - temperatura T1 [°C]\r\n"
+                               "$175 - temperatura T2 [°C]\r\n"
+                               "$177 - poziom odbieranego sygnalu GSM (0...31) \r\n\r\n"
+                               "$178 - stan wszystkich linii wejsciowych (12345-6789A)\r\n"
+                               "$179 - stan wszystkich linii wejsciowych (L/H)\r\n"
+                               "$180 - stan wszystkich wyjsć (123-45) (1=włączone)\r\n"
+                               "$181 - napięcie na wejściach analogowych \r\n\r\n"
+                               "$182 - lokalizacja (kanał 50 CBM-GSM) \r\n"
+                               "$183 - napięcie zasilania Z+ (xx.x V) \r\n"
+                               "$184 - licznik wysłanych wiadomości SMS \r\n"
+                               "$185 - stan zasilania sieciowego Z+ (ON/OFF) \r\n"
+                               "$191...$195 - stan wyjścia O1...O5 (0=H / 1=L)\r\n"
+                               "$201...$209, $200 - stan wejścia L1...L9, L10 (1=L / 0=H)\r\n"
+                               "$211...$219, $210 - stan wejścia L1...L9, L10 (0=L / 1=H)\r\n";
 
 void Store(ConfigImage& image, std::size_t offset, const std::string& bytes) {
     std::ranges::copy(bytes, image.begin() + static_cast<std::ptrdiff_t>(offset));
@@ -60,8 +73,9 @@ protected:
 };
 
 TEST_F(SmsTextsDialog, ShowsTheStoredTextsEachTimeItIsShown) {
-    EXPECT_EQ(Text(0), "Wejscie 1 $170");
-    EXPECT_EQ(Text(10), "Wejscie 11 $170");
+    for (int text = 0; text < 11; ++text) {
+        EXPECT_EQ(Text(text), "Wejscie " + std::to_string(text + 1) + " $170");
+    }
 
     dialog.ShowWindow(false);
     Store(image, SmsTextOffset(9), std::string(1, '\xFF'));
@@ -125,7 +139,7 @@ TEST_F(SmsTextsDialog, RefusesAFaultyReportWithItsOwnMessages) {
     EXPECT_EQ(image, original);
 }
 
-TEST_F(SmsTextsDialog, CodesListOpensOverTheDialogWithItsTextOnce) {
+TEST_F(SmsTextsDialog, CodesListOpensOverTheDialogWithTheWholeListOnce) {
     Type(3, "W trakcie edycji");
     for (int opening = 0; opening < 2; ++opening) {
         std::string list;
@@ -136,11 +150,18 @@ TEST_F(SmsTextsDialog, CodesListOpensOverTheDialogWithItsTextOnce) {
                                     list = codes.ItemText(IDC_CODES_LIST);
                                 });
         ASSERT_TRUE(opened);
-        EXPECT_EQ(Count(list, "\r\n"), 22);
-        EXPECT_EQ(Count(list, "$170"), 1);
+        EXPECT_EQ(list, kCodesList) << "the whole list, written once";
     }
     EXPECT_EQ(Text(3), "W trakcie edycji");
     EXPECT_EQ(image, original);
+}
+
+TEST(VariableCodesDialog, WritesTheListOnceWhenShownAgain) {
+    CVariableCodesDlg dialog;
+    dialog.ShowWindow(true);
+    dialog.ShowWindow(false);
+    dialog.ShowWindow(true);
+    EXPECT_EQ(dialog.ItemText(IDC_CODES_LIST), kCodesList);
 }
 
 } // namespace

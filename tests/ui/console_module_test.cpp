@@ -28,6 +28,7 @@ protected:
         ASSERT_FALSE(simulator->path().empty()) << simulator->ErrorOutput();
         setenv("GRT8_COM4", simulator->path().c_str(), 1);
         console.ShowWindow(true);
+        messages.RecordWithLogOf(console, IDC_LOG);
         console.SendCommand(ID_COM4);
     }
 
@@ -60,7 +61,13 @@ TEST_F(ConsoleModuleTest, SendThenReadGivesBackWhatWasSent) {
 
     console.SendCommand(ID_SEND_CONFIGURATION);
     EXPECT_TRUE(messages.texts.empty());
-    EXPECT_NE(Pane().find("Restart modułu z nową konfiguracją...OK.\r\n"), std::string::npos);
+    std::string blocks;
+    for (const char* number : {"1", "2", "3", "4"}) {
+        blocks += std::string("Zapis bloku ") + number + "...\r\nWeryfikacja ...OK.\r\n";
+    }
+    EXPECT_EQ(Pane(), kContactLines + blocks +
+                          "Ładowanie konfiguracji zakończone.\r\n"
+                          "Restart modułu z nową konfiguracją...OK.\r\n");
 
     image.fill(0xEE);
     console.SendCommand(ID_READ_CONFIGURATION);
@@ -94,8 +101,9 @@ TEST_F(ConsoleModuleTest, ClosingDuringAnOperationWaitsForItsEnd) {
 TEST_F(ConsoleModuleTest, MissingPortIsReported) {
     setenv("GRT8_COM4", (folder / "no-such-device").c_str(), 1);
     console.SendCommand(ID_READ_CONFIGURATION);
-    EXPECT_EQ(Pane(), "Otwarcie portu COM4\r\nBłąd otwarcia portu !\r\n");
-    EXPECT_EQ(messages.texts, std::vector<std::string>{"Błąd otwarcia portu COM4 !"});
+    const std::string lines = "Otwarcie portu COM4\r\nBłąd otwarcia portu !\r\n";
+    EXPECT_EQ(messages.sequence, (std::vector<std::string>{"<Błąd otwarcia portu COM4 !>", lines}));
+    EXPECT_EQ(Pane(), lines);
 }
 
 } // namespace

@@ -12,7 +12,10 @@
 
 class CDialog;
 
-// Records every message box instead of showing it, for the lifetime of the object.
+// Records every message box instead of showing it, for the lifetime of the object. Once a
+// window is given, each box is recorded on that window's thread, as the real box is shown, and
+// after it in the same sequence the text its log pane held then, so a box and the log lines
+// written before and after it keep their order.
 class MessageBoxRecorder {
 public:
     MessageBoxRecorder();
@@ -20,9 +23,20 @@ public:
     MessageBoxRecorder(const MessageBoxRecorder&) = delete;
     MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
 
+    void RecordWithLogOf(CDialog& window, int paneId) {
+        m_window = &window;
+        m_paneId = paneId;
+    }
+
     std::vector<std::string> texts;
+    // "<box text>" entries, each followed by the pane's text at that moment.
+    std::vector<std::string> sequence;
 
 private:
+    void Record(const std::string& text);
+
+    CDialog* m_window = nullptr;
+    int m_paneId = 0;
     MessageBoxHandler m_previous;
 };
 

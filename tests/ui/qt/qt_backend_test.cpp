@@ -28,17 +28,6 @@ template <class Control> Control* Item(const CDialog& dialog, int controlId) {
     return qobject_cast<Control*>(ToWidget(dialog.GetDlgItem(controlId)));
 }
 
-TEST(DialogUnits, FollowTheFontsAverageCharacterWidthAndHeight) {
-    const DialogBaseUnits units = BaseUnitsOf(DialogFont());
-    ASSERT_GT(units.x, 3);
-    ASSERT_GT(units.y, 8);
-    EXPECT_EQ(ToPixels(DialogRect{4, 8, 40, 80}, units),
-              QRect(units.x, units.y, 10 * units.x, 10 * units.y));
-    CDialog about(IDD_ABOUTBOX);
-    EXPECT_EQ(Item<QPushButton>(about, IDOK)->geometry(),
-              ToPixels(DialogRect{178, 7, 50, 14}, units));
-}
-
 TEST(DialogBuilder, CreatesControlsWithTheirStyles) {
     CDialog console(IDD_CONSOLE);
     auto* ok = Item<QPushButton>(console, IDOK);
