@@ -1,5 +1,6 @@
 #include "link/module_link.h"
 #include "link/port_handle.h"
+#include "tests/core/scratch_serial_devices.h"
 #include "tests/core/temporary_folder.h"
 #include "tools/grt8/port_argument.h"
 #include "tools/grt8/port_diagnosis.h"
@@ -68,18 +69,26 @@ TEST(PortArgumentTest, ComPortsTheConsoleDoesNotHaveAreRefused) {
 }
 
 TEST(PortArgumentTest, ComPortsMapAsTheConsoleMapsThem) {
-    const ComMapping unmapped("GRT8_COM4", nullptr);
-    EXPECT_EQ(PortDevicePath(ModulePort::Com('4')), "/dev/ttyS3");
+    ScratchSerialDevices scratch;
+    const std::string adapter = scratch.AddNode("ttyUSB0");
+    scratch.AddStableName("usb-FTDI_FT232R_USB_UART_A10K3XYZ-if00-port0", "ttyUSB0");
+    EXPECT_EQ(PortDevicePath(ModulePort::Com('1')), adapter);
+    EXPECT_EQ(PortDevicePath(ModulePort::Com('4')), "");
     const ComMapping mapped("GRT8_COM4", "/dev/ttyUSB7");
     EXPECT_EQ(PortDevicePath(ModulePort::Com('4')), "/dev/ttyUSB7");
     EXPECT_EQ(PortDevicePath(ModulePort::Device("/dev/ttyACM0")), "/dev/ttyACM0");
 }
 
 TEST(PortDiagnosisTest, AMissingDeviceIsNamedWithWhatToCheck) {
-    const ComMapping unmapped("GRT8_COM3", nullptr);
+    const ScratchSerialDevices scratch;
+    const std::string nothing = ExplainPortOpenFailure(ModulePort::Com('3'), ENOENT);
+    EXPECT_TRUE(Contains(nothing, "COM3 has no device behind it")) << nothing;
+    EXPECT_TRUE(Contains(nothing, "grt8 ports")) << nothing;
+    EXPECT_TRUE(Contains(nothing, "GRT8_COM3=/dev/ttyUSB0")) << nothing;
+
+    const ComMapping mapped("GRT8_COM3", "/dev/ttyUSB7");
     const std::string com = ExplainPortOpenFailure(ModulePort::Com('3'), ENOENT);
-    EXPECT_TRUE(Contains(com, "COM3 (/dev/ttyS2) does not exist")) << com;
-    EXPECT_TRUE(Contains(com, "GRT8_COM3=/dev/ttyUSB0")) << com;
+    EXPECT_TRUE(Contains(com, "COM3 (/dev/ttyUSB7) does not exist")) << com;
 
     const std::string device = ExplainPortOpenFailure(ModulePort::Device("/dev/ttyUSB9"), ENOENT);
     EXPECT_TRUE(Contains(device, "/dev/ttyUSB9 does not exist")) << device;

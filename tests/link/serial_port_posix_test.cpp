@@ -154,15 +154,4 @@ TEST_F(SerialPortPosixTest, OpeningFailsWithTheReasonAndReleasesTheDeviceOnClose
     EXPECT_NE(OpenSerialPortDevice(pty.path()).port, nullptr);
 }
 
-TEST(SerialPortNamesTest, ComPortsMapToTheirVariableOrTheSerialDevice) {
-    ComPortMapping com1("/dev/ttyUSB3");
-    unsetenv("GRT8_COM4");
-
-    EXPECT_EQ(SerialPortDevicePath("COM1"), "/dev/ttyUSB3");
-    EXPECT_EQ(SerialPortDevicePath("COM4"), "/dev/ttyS3");
-    EXPECT_EQ(SerialPortDevicePath("COM9"), "/dev/ttyS8");
-    EXPECT_EQ(SerialPortDevicePath("/dev/ttyACM0"), "/dev/ttyACM0");
-    EXPECT_EQ(SerialPortDevicePath("COM10"), "COM10");
-}
-
 } // namespace
