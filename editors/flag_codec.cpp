@@ -1,11 +1,5 @@
 #include "editors/flag_codec.h"
 
-namespace {
-
-constexpr std::array<int, kLineColumnCount> kLineColumnBits = {0, 1, 2, 4, 5};
-
-} // namespace
-
 bool IsBitSet(std::uint8_t byte, int bit) {
     return (byte >> bit & 1) != 0;
 }

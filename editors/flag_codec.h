@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/image_layout.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -15,9 +17,8 @@ bool IsBitSet(std::uint8_t byte, int bit);
 std::uint8_t WithBit(std::uint8_t byte, int bit, bool set);
 
 // What one input line reports to and what activates it, in the order TEL1, TEL2, TEL3, NO, NC.
-// The line byte keeps them in bits 0, 1, 2, 4 and 5; its other bits mean nothing and are
-// written as 0.
-inline constexpr std::size_t kLineColumnCount = 5;
+// The line byte's other bits are written as 0.
+inline constexpr std::size_t kLineColumnCount = kLineColumnBits.size();
 using LineFlags = std::array<bool, kLineColumnCount>;
 
 LineFlags DecodeLineFlags(std::uint8_t byte);

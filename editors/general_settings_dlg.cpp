@@ -1,6 +1,6 @@
 #include "editors/general_settings_dlg.h"
 
-#include "editors/general_settings_fields.h"
+#include "config/image_layout.h"
 #include "editors/little_endian_codec.h"
 #include "editors/network_code_codec.h"
 #include "editors/phone_number_codec.h"
@@ -10,23 +10,25 @@
 #include "resources/resource_ids.h"
 
 #include <array>
-#include <span>
+#include <utility>
 
 namespace {
-
-using namespace general_settings;
 
 constexpr int kMaxPhoneNumberChars = 14;
 constexpr int kMaxPinChars = 4;
 constexpr int kMaxByte = 255;
 constexpr int kMaxWord = 65535;
 
-// The check boxes of the switch byte, bit 0 first.
-constexpr std::array<int, 8> kSwitchBoxes = {
-    IDC_SMS_LIMIT_ACTIVE,     IDC_PERIODIC_REPORT_ACTIVE, IDC_THERMOSTAT_1_ACTIVE,
-    IDC_DISARMING_L1_ACTIVE,  IDC_SIREN_ACTIVE,           IDC_TEMPERATURE_1_NOTIFY,
-    IDC_TEMPERATURE_2_NOTIFY, IDC_OUTPUT_REMANENCE,
-};
+// The check boxes of the switch byte and their bits.
+constexpr std::pair<SwitchBit, int> kSwitchBoxes[] = {
+    {kSmsLimitActiveBit, IDC_SMS_LIMIT_ACTIVE},
+    {kPeriodicReportActiveBit, IDC_PERIODIC_REPORT_ACTIVE},
+    {kThermostat1ActiveBit, IDC_THERMOSTAT_1_ACTIVE},
+    {kDisarmingL1ActiveBit, IDC_DISARMING_L1_ACTIVE},
+    {kSirenActiveBit, IDC_SIREN_ACTIVE},
+    {kTemperature1NotifyBit, IDC_TEMPERATURE_1_NOTIFY},
+    {kTemperature2NotifyBit, IDC_TEMPERATURE_2_NOTIFY},
+    {kOutputRemanenceBit, IDC_OUTPUT_REMANENCE}};
 
 struct OperatorNumber {
     int buttonId;
@@ -40,12 +42,8 @@ constexpr std::array<OperatorNumber, 4> kOperatorNumbers = {{
     {IDC_OPERATOR_PLAY, "+48790998250"},
 }};
 
-template <std::size_t Offset, std::size_t Size, class Image> auto Field(Image& image) {
-    return std::span(image).template subspan<Offset, Size>();
-}
-
 template <std::size_t Offset, class Image> auto PhoneSlot(Image& image) {
-    return Field<Offset, kPhoneNumberSlotSize>(image);
+    return FieldBytes<kPhoneNumberSlotSize>(image, Offset);
 }
 
 QString PhoneNumberText(ConstPhoneNumberSlot slot) {
@@ -100,8 +98,8 @@ CGeneralSettingsDlg::CGeneralSettingsDlg(QWidget* parent) : CDialog(IDD_GENERAL_
 // when several boxes are wrong at once.
 void CGeneralSettingsDlg::DoDataExchange(CDataExchange& dx) {
     // Check boxes cannot fail, so a failed check elsewhere never throws away their changes.
-    for (std::size_t bit = 0; bit < kSwitchBoxes.size(); ++bit) {
-        DDX_Check(dx, kSwitchBoxes[bit], m_switches[bit]);
+    for (const auto& [bit, controlId] : kSwitchBoxes) {
+        DDX_Check(dx, controlId, m_switches[bit]);
     }
     DDX_Check(dx, IDC_THERMOSTAT_2_ACTIVE, m_bThermostat2Active);
     ExchangePhoneNumber(dx, IDC_PHONE_1, m_strPhone1);
@@ -156,15 +154,15 @@ void CGeneralSettingsDlg::LoadFromImage(const ConfigImage& image) {
     m_strPhone3 = PhoneNumberText(PhoneSlot<kPhone3SlotOffset>(image));
     m_nThermostat1Low = DecodeTemperature(image[kThermostat1LowOffset], kLowLimitInstead);
     m_nThermostat1High = DecodeTemperature(image[kThermostat1HighOffset], kHighLimitInstead);
-    m_nReportPeriod = ReadLittleEndian16(Field<kReportPeriodOffset, 2>(image));
+    m_nReportPeriod = ReadLittleEndian16(FieldBytes<2>(image, kReportPeriodOffset));
     m_nSmsLimit = image[kSmsLimitOffset];
     m_switches = DecodeSwitches(image[kSwitchesOffset]);
     m_nThermostat2Low = DecodeTemperature(image[kThermostat2LowOffset], kLowLimitInstead);
     m_nThermostat2High = DecodeTemperature(image[kThermostat2HighOffset], kHighLimitInstead);
     m_nSirenTime = image[kSirenTimeOffset];
-    m_nNetworkCode = DecodeNetworkCode(Field<kNetworkCodeOffset, 2>(image));
-    m_bThermostat2Active = IsBitSet(image[kSharedFlagsOffset], kThermostat2ActiveBit);
-    m_strPin = QString::fromStdU32String(DecodePin(Field<kPinOffset, kPinFieldSize>(image)));
+    m_nNetworkCode = DecodeNetworkCode(FieldBytes<2>(image, kNetworkCodeOffset));
+    m_bThermostat2Active = IsBitSet(image[kSmsControlFlagsOffset], kThermostat2ActiveBit);
+    m_strPin = QString::fromStdU32String(DecodePin(FieldBytes<kPinFieldSize>(image, kPinOffset)));
 }
 
 void CGeneralSettingsDlg::StoreIntoImage(ConfigImage& image) const {
@@ -172,17 +170,17 @@ void CGeneralSettingsDlg::StoreIntoImage(ConfigImage& image) const {
     EncodePhoneNumber(m_strPhone1.toStdU32String(), PhoneSlot<kPhone1SlotOffset>(image));
     EncodePhoneNumber(m_strPhone2.toStdU32String(), PhoneSlot<kPhone2SlotOffset>(image));
     EncodePhoneNumber(m_strPhone3.toStdU32String(), PhoneSlot<kPhone3SlotOffset>(image));
-    EncodePin(m_strPin.toStdU32String(), Field<kPinOffset, kPinFieldSize>(image));
+    EncodePin(m_strPin.toStdU32String(), FieldBytes<kPinFieldSize>(image, kPinOffset));
     image[kThermostat1LowOffset] = EncodeTemperature(m_nThermostat1Low);
     image[kThermostat1HighOffset] = EncodeTemperature(m_nThermostat1High);
     WriteLittleEndian16(static_cast<std::uint16_t>(m_nReportPeriod),
-                        Field<kReportPeriodOffset, 2>(image));
+                        FieldBytes<2>(image, kReportPeriodOffset));
     image[kSmsLimitOffset] = static_cast<std::uint8_t>(m_nSmsLimit);
     image[kSwitchesOffset] = EncodeSwitches(m_switches);
     image[kThermostat2LowOffset] = EncodeTemperature(m_nThermostat2Low);
     image[kThermostat2HighOffset] = EncodeTemperature(m_nThermostat2High);
     image[kSirenTimeOffset] = static_cast<std::uint8_t>(m_nSirenTime);
-    EncodeNetworkCode(m_nNetworkCode, Field<kNetworkCodeOffset, 2>(image));
-    image[kSharedFlagsOffset] =
-        WithBit(image[kSharedFlagsOffset], kThermostat2ActiveBit, m_bThermostat2Active);
+    EncodeNetworkCode(m_nNetworkCode, FieldBytes<2>(image, kNetworkCodeOffset));
+    image[kSmsControlFlagsOffset] =
+        WithBit(image[kSmsControlFlagsOffset], kThermostat2ActiveBit, m_bThermostat2Active);
 }

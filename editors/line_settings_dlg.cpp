@@ -3,16 +3,10 @@
 #include "platform/data_exchange.h"
 #include "resources/resource_ids.h"
 
-namespace {
-
-constexpr std::size_t kFirstLineOffset = 490;
-
-} // namespace
-
 CLineSettingsDlg::CLineSettingsDlg(QWidget* parent) : CDialog(IDD_LINE_SETTINGS, parent) {}
 
 void CLineSettingsDlg::DoDataExchange(CDataExchange& dx) {
-    for (int line = 1; line <= kInputLineCount; ++line) {
+    for (int line = 1; line <= static_cast<int>(kInputLineCount); ++line) {
         LineFlags& flags = m_lines[static_cast<std::size_t>(line - 1)];
         for (std::size_t column = 0; column < kLineColumnCount; ++column) {
             DDX_Check(dx, LineBoxId(line, static_cast<int>(column)), flags[column]);
@@ -23,7 +17,7 @@ void CLineSettingsDlg::DoDataExchange(CDataExchange& dx) {
 void CLineSettingsDlg::OnShowWindow() {
     if (m_pImage != nullptr) {
         for (std::size_t line = 0; line < m_lines.size(); ++line) {
-            m_lines[line] = DecodeLineFlags((*m_pImage)[kFirstLineOffset + line]);
+            m_lines[line] = DecodeLineFlags((*m_pImage)[kLineSettingsOffset + line]);
         }
     }
     UpdateData(false);
@@ -35,7 +29,7 @@ void CLineSettingsDlg::OnOK() {
     }
     if (m_pImage != nullptr) {
         for (std::size_t line = 0; line < m_lines.size(); ++line) {
-            (*m_pImage)[kFirstLineOffset + line] = EncodeLineFlags(m_lines[line]);
+            (*m_pImage)[kLineSettingsOffset + line] = EncodeLineFlags(m_lines[line]);
         }
     }
     EndDialog(IDOK);

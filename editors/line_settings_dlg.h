@@ -1,12 +1,11 @@
 #pragma once
 
 #include "config/config_image.h"
+#include "config/image_layout.h"
 #include "editors/flag_codec.h"
 #include "platform/dialog.h"
 
 #include <array>
-
-inline constexpr int kInputLineCount = 10;
 
 // Edits, for each input line, which telephones it reports to and which edge of its input
 // activates it. It reads the image each time it is shown and writes it only on OK.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/image_layout.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -8,7 +10,6 @@
 
 // A telephone number as the module keeps it: the address field of a GSM short message, that is
 // the number of digits (0 = no number), the type of number and the digits as semi-octets.
-inline constexpr std::size_t kPhoneNumberSlotSize = 10;
 inline constexpr std::size_t kMaxPhoneNumberDigits = 16;
 
 using PhoneNumberSlot = std::span<std::uint8_t, kPhoneNumberSlotSize>;

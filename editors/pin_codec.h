@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/image_layout.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -8,8 +10,6 @@
 
 // The SIM PIN as the module keeps it: one byte per character, ended by a 0 when shorter than the
 // field.
-inline constexpr std::size_t kPinFieldSize = 4;
-
 using PinField = std::span<std::uint8_t, kPinFieldSize>;
 using ConstPinField = std::span<const std::uint8_t, kPinFieldSize>;
 

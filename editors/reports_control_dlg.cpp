@@ -1,38 +1,34 @@
 #include "editors/reports_control_dlg.h"
 
+#include "config/image_layout.h"
+#include "editors/flag_codec.h"
 #include "platform/data_exchange.h"
 #include "resources/resource_ids.h"
 
 namespace {
 
-constexpr std::size_t kReportFlags = 500;
-constexpr std::size_t kClipFlags = 503;
-// Shared with the general settings, which own bit 5; bits 6 and 7 belong to nobody.
-constexpr std::size_t kSmsControlFlags = 506;
-constexpr std::uint8_t kSmsControlBitsKept = 0xE0;
-
 struct FlagBox {
     int controlId;
     std::size_t byteOffset;
-    std::uint8_t bit;
+    int bit;
 };
 
 constexpr std::array<FlagBox, CReportsControlDlg::kBoxCount> kFlagBoxes = {{
-    {IDC_REPORT_TEL_1, kReportFlags, 0x01},
-    {IDC_REPORT_TEL_2, kReportFlags, 0x02},
-    {IDC_REPORT_TEL_3, kReportFlags, 0x04},
-    {IDC_CLIP_TEL_1, kClipFlags, 0x01},
-    {IDC_CLIP_TEL_2, kClipFlags, 0x02},
-    {IDC_CLIP_TEL_3, kClipFlags, 0x04},
-    {IDC_SMS_CONTROL_TEL_1, kSmsControlFlags, 0x01},
-    {IDC_SMS_CONTROL_TEL_2, kSmsControlFlags, 0x02},
-    {IDC_SMS_CONTROL_TEL_3, kSmsControlFlags, 0x04},
-    {IDC_CLIP_ANY, kClipFlags, 0x10},
-    {IDC_SMS_CONTROL_ANY, kSmsControlFlags, 0x10},
-    {IDC_REPORT_POWER_SOURCE, kReportFlags, 0x10},
-    {IDC_REPORT_OUTPUTS, kReportFlags, 0x20},
-    {IDC_PULSE_O2_AFTER_CLIP, kClipFlags, 0x20},
-    {IDC_IGNORE_INPUTS_AT_START, kClipFlags, 0x40},
+    {IDC_REPORT_TEL_1, kReportFlagsOffset, kTelephoneBits[0]},
+    {IDC_REPORT_TEL_2, kReportFlagsOffset, kTelephoneBits[1]},
+    {IDC_REPORT_TEL_3, kReportFlagsOffset, kTelephoneBits[2]},
+    {IDC_CLIP_TEL_1, kClipFlagsOffset, kTelephoneBits[0]},
+    {IDC_CLIP_TEL_2, kClipFlagsOffset, kTelephoneBits[1]},
+    {IDC_CLIP_TEL_3, kClipFlagsOffset, kTelephoneBits[2]},
+    {IDC_SMS_CONTROL_TEL_1, kSmsControlFlagsOffset, kTelephoneBits[0]},
+    {IDC_SMS_CONTROL_TEL_2, kSmsControlFlagsOffset, kTelephoneBits[1]},
+    {IDC_SMS_CONTROL_TEL_3, kSmsControlFlagsOffset, kTelephoneBits[2]},
+    {IDC_CLIP_ANY, kClipFlagsOffset, kAnyNumberBit},
+    {IDC_SMS_CONTROL_ANY, kSmsControlFlagsOffset, kAnyNumberBit},
+    {IDC_REPORT_POWER_SOURCE, kReportFlagsOffset, kPowerSourceBit},
+    {IDC_REPORT_OUTPUTS, kReportFlagsOffset, kOutputsBit},
+    {IDC_PULSE_O2_AFTER_CLIP, kClipFlagsOffset, kPulseO2Bit},
+    {IDC_IGNORE_INPUTS_AT_START, kClipFlagsOffset, kIgnoreInputsBit},
 }};
 
 } // namespace
@@ -48,22 +44,22 @@ void CReportsControlDlg::DoDataExchange(CDataExchange& dx) {
 void CReportsControlDlg::OnShowWindow() {
     const ConfigImage& image = *m_pImage;
     for (std::size_t i = 0; i < kBoxCount; ++i) {
-        m_bChecked[i] = (image[kFlagBoxes[i].byteOffset] & kFlagBoxes[i].bit) != 0;
+        m_bChecked[i] = IsBitSet(image[kFlagBoxes[i].byteOffset], kFlagBoxes[i].bit);
     }
     UpdateData(false);
 }
 
-// Bytes 500 and 503 are this dialog's alone and are rebuilt whole; of byte 506 only the bits of
-// its boxes and the unused bit 3 are rewritten.
+// The report and CLIP bytes are this dialog's alone and are rebuilt whole; of the shared SMS
+// control byte only the bits of its boxes and the unused bit 3 are rewritten.
 void CReportsControlDlg::OnOK() {
     if (!UpdateData(true)) {
         return;
     }
     ConfigImage& image = *m_pImage;
-    image[kReportFlags] = FlagsOf(kReportFlags);
-    image[kClipFlags] = FlagsOf(kClipFlags);
-    image[kSmsControlFlags] =
-        (image[kSmsControlFlags] & kSmsControlBitsKept) | FlagsOf(kSmsControlFlags);
+    image[kReportFlagsOffset] = FlagsOf(kReportFlagsOffset);
+    image[kClipFlagsOffset] = FlagsOf(kClipFlagsOffset);
+    image[kSmsControlFlagsOffset] =
+        (image[kSmsControlFlagsOffset] & kSmsControlForeignBits) | FlagsOf(kSmsControlFlagsOffset);
     EndDialog(IDOK);
 }
 
@@ -71,7 +67,7 @@ std::uint8_t CReportsControlDlg::FlagsOf(std::size_t byteOffset) const {
     std::uint8_t flags = 0;
     for (std::size_t i = 0; i < kBoxCount; ++i) {
         if (kFlagBoxes[i].byteOffset == byteOffset && m_bChecked[i]) {
-            flags |= kFlagBoxes[i].bit;
+            flags = WithBit(flags, kFlagBoxes[i].bit, true);
         }
     }
     return flags;

@@ -6,7 +6,7 @@
 #include <array>
 
 // Who receives the report SMS, whose calls (CLIP) and SMS commands the module accepts, and four
-// report and start-up options: fifteen bits of image bytes 500, 503 and 506.
+// report and start-up options: fifteen bits of three flag bytes of the image.
 class CReportsControlDlg : public CDialog {
 public:
     static constexpr std::size_t kBoxCount = 15;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/image_layout.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -11,8 +13,6 @@
 // live values when it sends the SMS, and 0 or 255 end the text.
 //
 // In the edit form, a code page 1250 string, a variable code is "$" and three decimal digits.
-
-inline constexpr std::size_t kSmsTextSlotSize = 40;
 
 using SmsTextSlot = std::span<std::uint8_t, kSmsTextSlotSize>;
 using ConstSmsTextSlot = std::span<const std::uint8_t, kSmsTextSlotSize>;

@@ -1,5 +1,6 @@
 #include "editors/sms_texts_dlg.h"
 
+#include "config/image_layout.h"
 #include "editors/cp1250_codec.h"
 #include "editors/sms_text_codec.h"
 #include "editors/variable_codes_dlg.h"
@@ -13,9 +14,6 @@
 
 namespace {
 
-constexpr std::size_t kReportText = 10;
-constexpr std::size_t kFirstSlotOffset = 50;
-
 constexpr std::array<int, CSmsTextsDlg::kTextCount> kTextControls = {
     IDC_TEXT_LINE_1, IDC_TEXT_LINE_2,  IDC_TEXT_LINE_3, IDC_TEXT_LINE_4,
     IDC_TEXT_LINE_5, IDC_TEXT_LINE_6,  IDC_TEXT_LINE_7, IDC_TEXT_LINE_8,
@@ -25,7 +23,7 @@ constexpr std::array<int, CSmsTextsDlg::kTextCount> kTextControls = {
 using SlotBytes = std::array<std::uint8_t, kSmsTextSlotSize>;
 
 SmsTextSlot SlotOf(ConfigImage& image, std::size_t text) {
-    return SmsTextSlot(image.data() + kFirstSlotOffset + text * kSmsTextSlotSize, kSmsTextSlotSize);
+    return FieldBytes<kSmsTextSlotSize>(image, SmsTextOffset(text));
 }
 
 QString FromStoredForm(ConstSmsTextSlot slot) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/config_image.h"
+#include "config/image_layout.h"
 #include "platform/dialog.h"
 
 #include <QString>
@@ -10,7 +11,7 @@
 // with its variable codes written as "$" and three digits.
 class CSmsTextsDlg : public CDialog {
 public:
-    static constexpr std::size_t kTextCount = 11;
+    static constexpr std::size_t kTextCount = kSmsTextCount;
 
     explicit CSmsTextsDlg(QWidget* parent = nullptr);
 

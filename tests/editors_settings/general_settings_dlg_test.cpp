@@ -1,5 +1,6 @@
 #include "editors/general_settings_dlg.h"
 
+#include "config/image_layout.h"
 #include "editors/phone_number_codec.h"
 #include "resources/resource_ids.h"
 #include "tests/ui/ui_test_support.h"
@@ -11,7 +12,6 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <random>
-#include <span>
 
 namespace {
 
@@ -29,15 +29,17 @@ ConfigImage SampleImage() {
     for (std::size_t at = 0; at < image.size(); ++at) {
         image[at] = static_cast<std::uint8_t>(at * 37 + 11);
     }
-    EncodePhoneNumber(U"+48602951111", std::span(image).subspan<10, 10>());
-    EncodePhoneNumber(U"601234567", std::span(image).subspan<20, 10>());
-    EncodePhoneNumber(U"*123", std::span(image).subspan<30, 10>());
-    EncodePhoneNumber(U"", std::span(image).subspan<40, 10>());
-    image[6] = '1', image[7] = '2', image[8] = 0;
-    image[3] = 0x93, image[4] = 0x65;
-    image[501] = 0xA0, image[502] = 0x05;
-    image[504] = 0xE7, image[505] = 120, image[507] = 0, image[508] = 30;
-    image[506] = 0b1101'0110, image[509] = 20, image[510] = 0b1010'0101, image[511] = 90;
+    EncodePhoneNumber(U"+48602951111", FieldBytes<kPhoneNumberSlotSize>(image, kSmscSlotOffset));
+    EncodePhoneNumber(U"601234567", FieldBytes<kPhoneNumberSlotSize>(image, kPhone1SlotOffset));
+    EncodePhoneNumber(U"*123", FieldBytes<kPhoneNumberSlotSize>(image, kPhone2SlotOffset));
+    EncodePhoneNumber(U"", FieldBytes<kPhoneNumberSlotSize>(image, kPhone3SlotOffset));
+    image[kPinOffset] = '1', image[kPinOffset + 1] = '2', image[kPinOffset + 2] = 0;
+    image[kNetworkCodeOffset] = 0x93, image[kNetworkCodeOffset + 1] = 0x65;
+    image[kReportPeriodOffset] = 0xA0, image[kReportPeriodOffset + 1] = 0x05;
+    image[kThermostat1LowOffset] = 0xE7, image[kThermostat1HighOffset] = 120;
+    image[kThermostat2LowOffset] = 0, image[kThermostat2HighOffset] = 30;
+    image[kSmsControlFlagsOffset] = 0b1101'0110, image[kSmsLimitOffset] = 20;
+    image[kSwitchesOffset] = 0b1010'0101, image[kSirenTimeOffset] = 90;
     return image;
 }
 
@@ -103,15 +105,15 @@ TEST_F(GeneralSettingsDlgTest, WritesEachFieldAndOnlyItsOwnBytes) {
 
     ConfigImage expected = before;
     const std::uint8_t smsc[] = {0x03, 0xA1, 0x21, 0xF3};
-    std::copy(std::begin(smsc), std::end(smsc), expected.begin() + 10);
+    std::copy(std::begin(smsc), std::end(smsc), expected.begin() + kSmscSlotOffset);
     const std::uint8_t phone3[] = {0x09, 0x81, 0x06, 0x92, 0x15, 0x11, 0xF1};
-    std::copy(std::begin(phone3), std::end(phone3), expected.begin() + 40);
-    expected[6] = 0;
-    expected[3] = 0xFF, expected[4] = 0xFF;
-    expected[505] = 0xFF;
-    expected[501] = 0x02, expected[502] = 0x01;
-    expected[510] = 0b0010'0101;
-    expected[506] = 0b1111'0110;
+    std::copy(std::begin(phone3), std::end(phone3), expected.begin() + kPhone3SlotOffset);
+    expected[kPinOffset] = 0;
+    expected[kNetworkCodeOffset] = 0xFF, expected[kNetworkCodeOffset + 1] = 0xFF;
+    expected[kThermostat1HighOffset] = 0xFF;
+    expected[kReportPeriodOffset] = 0x02, expected[kReportPeriodOffset + 1] = 0x01;
+    expected[kSwitchesOffset] = 0b0010'0101;
+    expected[kSmsControlFlagsOffset] = 0b1111'0110;
     EXPECT_EQ(image, expected);
 }
 
@@ -137,14 +139,15 @@ TEST_F(GeneralSettingsDlgTest, RepairsWhatTheBoxesCannotShowAndWritesItOnlyOnOk)
     dialog.SendCommand(IDCANCEL);
     EXPECT_EQ(image, erased);
 
-    image[504] = 121, image[505] = 0x80;
+    image[kThermostat1LowOffset] = 121, image[kThermostat1HighOffset] = 0x80;
     dialog.show();
     EXPECT_EQ(Text(IDC_THERMOSTAT_1_LOW), "5");
     EXPECT_EQ(Text(IDC_THERMOSTAT_1_HIGH), "10");
 }
 
 TEST_F(GeneralSettingsDlgTest, ShowsAStoredNumberTooLongToTypeWholeAndRefusesIt) {
-    EncodePhoneNumber(U"+1234567890123456", std::span(image).subspan<20, 10>());
+    EncodePhoneNumber(U"+1234567890123456",
+                      FieldBytes<kPhoneNumberSlotSize>(image, kPhone1SlotOffset));
     const ConfigImage stored = image;
     Open();
     EXPECT_EQ(Text(IDC_PHONE_1), "+1234567890123456");
@@ -296,8 +299,8 @@ TEST(GeneralSettingsDlg, RunsModallyAndWritesOnOk) {
                                                dialog.SendCommand(IDOK);
                                            });
     EXPECT_TRUE(shown);
-    EXPECT_EQ(image[6], '4');
-    EXPECT_EQ(image[9], '1');
+    EXPECT_EQ(image[kPinOffset], '4');
+    EXPECT_EQ(image[kPinOffset + 3], '1');
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "editors/line_settings_dlg.h"
 
+#include "config/image_layout.h"
 #include "resources/resource_ids.h"
 #include "tests/ui/ui_test_support.h"
 
@@ -7,8 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-constexpr std::size_t kFirstLineByte = 490;
 
 class LineSettingsDlgTest : public ::testing::Test {
 protected:
@@ -25,7 +24,7 @@ protected:
         }
     }
     std::uint8_t& LineByte(int line) {
-        return image[kFirstLineByte + static_cast<std::size_t>(line - 1)];
+        return image[kLineSettingsOffset + static_cast<std::size_t>(line - 1)];
     }
 
     ConfigImage image;
@@ -49,7 +48,7 @@ TEST_F(LineSettingsDlgTest, TicksTheFiveUsedBitsAndWritesBackOnlyThem) {
     dialog.SendCommand(IDOK);
     EXPECT_FALSE(dialog.isVisible());
     for (std::size_t at = 0; at < image.size(); ++at) {
-        const bool lineByte = at >= kFirstLineByte && at < kFirstLineByte + 10;
+        const bool lineByte = at >= kLineSettingsOffset && at < kLineSettingsOffset + 10;
         EXPECT_EQ(image[at], lineByte ? (before[at] & 0x37) : before[at]) << at;
     }
 }

@@ -1,3 +1,4 @@
+#include "config/image_layout.h"
 #include "editors/reports_control_dlg.h"
 #include "resources/resource_ids.h"
 
@@ -9,10 +10,6 @@
 
 namespace {
 
-constexpr std::size_t kReportFlags = 500;
-constexpr std::size_t kClipFlags = 503;
-constexpr std::size_t kSmsControlFlags = 506;
-
 struct BoxBit {
     int id;
     std::size_t offset;
@@ -20,21 +17,21 @@ struct BoxBit {
 };
 
 const BoxBit kBoxBits[] = {
-    {IDC_REPORT_TEL_1, kReportFlags, 0x01},
-    {IDC_REPORT_TEL_2, kReportFlags, 0x02},
-    {IDC_REPORT_TEL_3, kReportFlags, 0x04},
-    {IDC_REPORT_POWER_SOURCE, kReportFlags, 0x10},
-    {IDC_REPORT_OUTPUTS, kReportFlags, 0x20},
-    {IDC_CLIP_TEL_1, kClipFlags, 0x01},
-    {IDC_CLIP_TEL_2, kClipFlags, 0x02},
-    {IDC_CLIP_TEL_3, kClipFlags, 0x04},
-    {IDC_CLIP_ANY, kClipFlags, 0x10},
-    {IDC_PULSE_O2_AFTER_CLIP, kClipFlags, 0x20},
-    {IDC_IGNORE_INPUTS_AT_START, kClipFlags, 0x40},
-    {IDC_SMS_CONTROL_TEL_1, kSmsControlFlags, 0x01},
-    {IDC_SMS_CONTROL_TEL_2, kSmsControlFlags, 0x02},
-    {IDC_SMS_CONTROL_TEL_3, kSmsControlFlags, 0x04},
-    {IDC_SMS_CONTROL_ANY, kSmsControlFlags, 0x10},
+    {IDC_REPORT_TEL_1, kReportFlagsOffset, 0x01},
+    {IDC_REPORT_TEL_2, kReportFlagsOffset, 0x02},
+    {IDC_REPORT_TEL_3, kReportFlagsOffset, 0x04},
+    {IDC_REPORT_POWER_SOURCE, kReportFlagsOffset, 0x10},
+    {IDC_REPORT_OUTPUTS, kReportFlagsOffset, 0x20},
+    {IDC_CLIP_TEL_1, kClipFlagsOffset, 0x01},
+    {IDC_CLIP_TEL_2, kClipFlagsOffset, 0x02},
+    {IDC_CLIP_TEL_3, kClipFlagsOffset, 0x04},
+    {IDC_CLIP_ANY, kClipFlagsOffset, 0x10},
+    {IDC_PULSE_O2_AFTER_CLIP, kClipFlagsOffset, 0x20},
+    {IDC_IGNORE_INPUTS_AT_START, kClipFlagsOffset, 0x40},
+    {IDC_SMS_CONTROL_TEL_1, kSmsControlFlagsOffset, 0x01},
+    {IDC_SMS_CONTROL_TEL_2, kSmsControlFlagsOffset, 0x02},
+    {IDC_SMS_CONTROL_TEL_3, kSmsControlFlagsOffset, 0x04},
+    {IDC_SMS_CONTROL_ANY, kSmsControlFlagsOffset, 0x10},
 };
 
 ConfigImage PatternImage() {
@@ -48,9 +45,9 @@ ConfigImage PatternImage() {
 class ReportsControlDialog : public ::testing::Test {
 protected:
     void Open(std::uint8_t report, std::uint8_t clip, std::uint8_t smsControl) {
-        image[kReportFlags] = report;
-        image[kClipFlags] = clip;
-        image[kSmsControlFlags] = smsControl;
+        image[kReportFlagsOffset] = report;
+        image[kClipFlagsOffset] = clip;
+        image[kSmsControlFlagsOffset] = smsControl;
         original = image;
         dialog.SetImage(&image);
         dialog.show();
@@ -67,9 +64,9 @@ protected:
     // The image as it was, with the three flag bytes replaced.
     ConfigImage OriginalWith(std::uint8_t report, std::uint8_t clip, std::uint8_t smsControl) {
         ConfigImage expected = original;
-        expected[kReportFlags] = report;
-        expected[kClipFlags] = clip;
-        expected[kSmsControlFlags] = smsControl;
+        expected[kReportFlagsOffset] = report;
+        expected[kClipFlagsOffset] = clip;
+        expected[kSmsControlFlagsOffset] = smsControl;
         return expected;
     }
 
@@ -81,8 +78,8 @@ protected:
 TEST_F(ReportsControlDialog, ShowsEachBitInItsBox) {
     Open(0x3F, 0x17, 0x00);
     for (const BoxBit& box : kBoxBits) {
-        const bool expected =
-            (box.offset == kReportFlags) || (box.offset == kClipFlags && box.bit <= 0x10);
+        const bool expected = (box.offset == kReportFlagsOffset) ||
+                              (box.offset == kClipFlagsOffset && box.bit <= 0x10);
         EXPECT_EQ(Box(box.id).isChecked(), expected) << box.id;
     }
 }
@@ -93,9 +90,9 @@ TEST_F(ReportsControlDialog, EachBoxWritesItsOwnBit) {
         CheckAll(false);
         Box(box.id).setChecked(true);
         dialog.SendCommand(IDOK);
-        const std::uint8_t report = box.offset == kReportFlags ? box.bit : 0;
-        const std::uint8_t clip = box.offset == kClipFlags ? box.bit : 0;
-        const std::uint8_t sms = box.offset == kSmsControlFlags ? box.bit : 0;
+        const std::uint8_t report = box.offset == kReportFlagsOffset ? box.bit : 0;
+        const std::uint8_t clip = box.offset == kClipFlagsOffset ? box.bit : 0;
+        const std::uint8_t sms = box.offset == kSmsControlFlagsOffset ? box.bit : 0;
         EXPECT_EQ(image, OriginalWith(report, clip, sms)) << box.id;
         dialog.show();
     }

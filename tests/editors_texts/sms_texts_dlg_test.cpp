@@ -1,3 +1,4 @@
+#include "config/image_layout.h"
 #include "editors/sms_texts_dlg.h"
 #include "editors/variable_codes_dlg.h"
 #include "platform/log_pane.h"
@@ -19,10 +20,6 @@ constexpr int kTextIds[] = {
     IDC_TEXT_LINE_9, IDC_TEXT_LINE_10, IDC_TEXT_REPORT,
 };
 
-std::size_t SlotOffset(int text) {
-    return 50 + 40 * static_cast<std::size_t>(text);
-}
-
 void Store(ConfigImage& image, std::size_t offset, const std::string& bytes) {
     std::ranges::copy(bytes, image.begin() + static_cast<std::ptrdiff_t>(offset));
 }
@@ -34,8 +31,8 @@ ConfigImage SampleImage() {
     for (std::size_t i = 0; i < image.size(); ++i) {
         image[i] = static_cast<std::uint8_t>(i * 7 + 3);
     }
-    for (int text = 0; text < 11; ++text) {
-        Store(image, SlotOffset(text),
+    for (std::size_t text = 0; text < kSmsTextCount; ++text) {
+        Store(image, SmsTextOffset(text),
               "Wejscie " + std::to_string(text + 1) + " \xAA" + std::string(1, '\0'));
     }
     return image;
@@ -62,8 +59,8 @@ TEST_F(SmsTextsDialog, ShowsTheStoredTextsEachTimeItIsShown) {
     EXPECT_EQ(Text(10).text(), "Wejscie 11 $170");
 
     dialog.hide();
-    Store(image, SlotOffset(9), std::string(1, '\xFF'));
-    Store(image, SlotOffset(10), std::string("\x01\x1F\x7F\x80", 4) + '\0');
+    Store(image, SmsTextOffset(9), std::string(1, '\xFF'));
+    Store(image, SmsTextOffset(kReportText), std::string("\x01\x1F\x7F\x80", 4) + '\0');
     dialog.show();
     EXPECT_EQ(Text(9).text(), "");
     EXPECT_EQ(Text(10).text(), QString::fromLatin1("\x01\x1F\x7F$128"));
@@ -80,10 +77,10 @@ TEST_F(SmsTextsDialog, AcceptedOkWritesOnlyTheTextsInTheirSlots) {
     EXPECT_EQ(dialog.result(), IDOK);
     EXPECT_FALSE(dialog.isVisible());
     ConfigImage expected = original;
-    Store(expected, 50, std::string("Alarm \xAA", 7) + '\0');
-    Store(expected, 90, std::string(1, '\0'));
-    Store(expected, 130, std::string("Wlamanie A") + '\0');
-    Store(expected, 450, std::string(40, 'r'));
+    Store(expected, SmsTextOffset(0), std::string("Alarm \xAA", 7) + '\0');
+    Store(expected, SmsTextOffset(1), std::string(1, '\0'));
+    Store(expected, SmsTextOffset(2), std::string("Wlamanie A") + '\0');
+    Store(expected, SmsTextOffset(kReportText), std::string(40, 'r'));
     EXPECT_EQ(image, expected);
 }
 

@@ -124,8 +124,8 @@ TEST_F(CommandLineProcessTest, SendRefusesAFileWhoseCheckWordDoesNotMatch) {
 TEST_F(CommandLineProcessTest, DiffOfTwoFiles) {
     const std::string sample = Sample("a.gr8");
     ConfigImage changed = SampleConfiguration();
-    PutPhoneNumber(changed, offsets::kPhone2, U"+48600111222");
-    changed[offsets::kSmsLimit] = 12;
+    PutPhoneNumber(changed, kPhone2SlotOffset, U"+48600111222");
+    changed[kSmsLimitOffset] = 12;
 
     const ToolRun same = RunGrt8({"diff", sample, Sample("copy.gr8")});
     EXPECT_EQ(same.status, 0);

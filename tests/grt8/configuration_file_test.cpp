@@ -41,7 +41,7 @@ TEST_F(ConfigurationFileTest, KeepsTheImageOfAFileWithAWrongCheckWord) {
     ASSERT_TRUE(load.file.has_value());
     EXPECT_FALSE(load.file->CheckWordMatches());
     EXPECT_EQ(load.file->image[100], SampleConfiguration()[100] ^ 0x01);
-    EXPECT_EQ(load.file->image[offsets::kSmsLimit], 10);
+    EXPECT_EQ(load.file->image[kSmsLimitOffset], 10);
 }
 
 TEST_F(ConfigurationFileTest, AShortFileIsPaddedAsTheConsolePadsIt) {

@@ -20,21 +20,21 @@ TEST(ConfigurationDiffTest, BytesNoEditorShowsAreNotCompared) {
     other[5] = 0x55;
     other[700] = 0xAA;
     other[kCheckWordOffset] ^= 0xFF;
-    other[offsets::kPhone1 + 9] = 0x99;    // after the last digit of "*123"
-    other[offsets::kPhone3 + 5] = 0x12;    // digits of a slot without a number
-    other[offsets::kFirstText + 20] = 'x'; // after the terminator of line 1's text
-    other[offsets::kFirstLine + 3] = 0xC8; // unused bits of a line byte
-    other[offsets::kReportFlags] |= 0xC8;  // unused bits of the report flags
-    other[offsets::kSharedFlags] |= 0xC0;  // bits neither editor owns
+    other[kPhone1SlotOffset + 9] = 0x99;   // after the last digit of "*123"
+    other[kPhone3SlotOffset + 5] = 0x12;   // digits of a slot without a number
+    other[SmsTextOffset(0) + 20] = 'x';    // after the terminator of line 1's text
+    other[kLineSettingsOffset + 3] = 0xC8; // unused bits of a line byte
+    other[kReportFlagsOffset] |= 0xC8;     // unused bits of the report flags
+    other[kSmsControlFlagsOffset] |= 0xC0; // bits neither editor owns
     EXPECT_TRUE(CompareConfigurations(sample, other).empty());
 }
 
 TEST(ConfigurationDiffTest, ListsEachDifferingSettingInReportOrder) {
     const ConfigImage sample = SampleConfiguration();
     ConfigImage other = sample;
-    PutPhoneNumber(other, offsets::kPhone1, U"+48600111222");
-    other[offsets::kThermostat1Low] = 121;
-    other[offsets::kFirstLine + 9] = 0x21;
+    PutPhoneNumber(other, kPhone1SlotOffset, U"+48600111222");
+    other[kThermostat1LowOffset] = 121;
+    other[kLineSettingsOffset + 9] = 0x21;
     PutText(other, 2, "Okno $170");
     const std::vector<FieldDifference> expected = {
         {"Ustawienia ogólne", "Numer 1", "*123", "+48600111222"},

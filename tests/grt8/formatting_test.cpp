@@ -67,7 +67,7 @@ TEST(TextReportTest, SectionsThenOneSettingALine) {
 
 TEST(JsonReportTest, EverySettingWithKeyLabelAndTypedValue) {
     ConfigImage image = SampleConfiguration();
-    image[offsets::kThermostat1Low] = 121;
+    image[kThermostat1LowOffset] = 121;
     const std::string json =
         FormatJsonReport("obiekt.gr8", FileHolding(image), DescribeConfiguration(image));
     EXPECT_TRUE(IsWellFormedJson(json)) << json;

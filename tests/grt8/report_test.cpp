@@ -1,9 +1,12 @@
+#include "resources/templates/templates.h"
 #include "sample_configuration.h"
 #include "tools/grt8/report.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
+#include <sstream>
 #include <string_view>
 
 namespace {
@@ -24,15 +27,35 @@ std::string Shown(const ConfigImage& image, std::string_view key) {
     return FieldOf(image, key).shown;
 }
 
-TEST(ReportTest, SectionsFollowTheEditorsWithTheirTitles) {
-    const ConfigurationReport report = DescribeConfiguration(SampleConfiguration());
-    std::vector<std::string> titles;
-    for (const ReportSection& section : report) {
-        titles.push_back(section.title);
+// The captions of a dialog as one-line texts: line breaks and runs of blanks become one blank.
+std::set<std::string> CaptionsOf(const DialogTemplate& dialog) {
+    std::set<std::string> captions;
+    for (const ControlTemplate& control : dialog.controls) {
+        std::istringstream words{std::string(control.text)};
+        std::string caption;
+        for (std::string word; words >> word;) {
+            caption += (caption.empty() ? "" : " ") + word;
+        }
+        captions.insert(caption);
     }
-    EXPECT_EQ(titles,
-              (std::vector<std::string>{"Ustawienia ogólne", "Ustawienia linii meldunkowych",
-                                        "Ustawienia raportów i sterowania", "Teksty powiadomień"}));
+    return captions;
+}
+
+// A technician finds each setting of the report under the same words in the console: the
+// editor's caption, and a control's caption up to the comma that may say which part is meant.
+TEST(ReportTest, SectionsFollowTheEditorsInTheirWords) {
+    const ConfigurationReport report = DescribeConfiguration(SampleConfiguration());
+    const DialogTemplate* editors[] = {&GeneralSettingsTemplate(), &LineSettingsTemplate(),
+                                       &ReportsControlTemplate(), &SmsTextsTemplate()};
+    ASSERT_EQ(report.size(), std::size(editors));
+    for (std::size_t section = 0; section < report.size(); ++section) {
+        EXPECT_EQ(report[section].title, editors[section]->caption);
+        const std::set<std::string> captions = CaptionsOf(*editors[section]);
+        for (const ReportField& field : report[section].fields) {
+            EXPECT_TRUE(captions.contains(field.label.substr(0, field.label.find(", "))))
+                << field.label;
+        }
+    }
     EXPECT_EQ(report[0].fields.size(), 22u);
     EXPECT_EQ(report[1].fields.size(), 20u) << "telephones and edge of ten lines";
     EXPECT_EQ(report[2].fields.size(), 7u);
@@ -86,7 +109,7 @@ TEST(ReportTest, BothThermostatsWithTheirLimitsAndNotifications) {
     EXPECT_EQ(Shown(image, "temperature2.notify"), "nieaktywne");
 
     // The T2/O4 switch lives in the byte it shares with the SMS control flags.
-    image[offsets::kSharedFlags] = 0x20;
+    image[kSmsControlFlagsOffset] = 0x20;
     EXPECT_EQ(Shown(image, "thermostat2.active"), "aktywny");
     EXPECT_EQ(Shown(image, "smsControl.phones"), "(brak)");
 }
@@ -94,10 +117,10 @@ TEST(ReportTest, BothThermostatsWithTheirLimitsAndNotifications) {
 // The editor would open these with other values; the report says so instead of hiding it.
 TEST(ReportTest, ValuesTheEditorRepairsShowTheStoredValueToo) {
     ConfigImage image = SampleConfiguration();
-    image[offsets::kThermostat1Low] = 121;
-    image[offsets::kThermostat2High] = static_cast<std::uint8_t>(-26);
-    image[offsets::kNetworkCode] = 0xFF;
-    image[offsets::kNetworkCode + 1] = 0xFF;
+    image[kThermostat1LowOffset] = 121;
+    image[kThermostat2HighOffset] = static_cast<std::uint8_t>(-26);
+    image[kNetworkCodeOffset] = 0xFF;
+    image[kNetworkCodeOffset + 1] = 0xFF;
     EXPECT_EQ(Shown(image, "thermostat1.low"), "5 °C [zapisane: 121]");
     EXPECT_EQ(FieldOf(image, "thermostat1.low").stored, 121);
     EXPECT_EQ(Shown(image, "thermostat2.high"), "10 °C [zapisane: -26]");
@@ -139,10 +162,10 @@ TEST(ReportTest, EachLineItsTelephonesAndEdges) {
     EXPECT_EQ(FieldOf(image, "line10.phones").json, "[]");
     EXPECT_EQ(Shown(image, "line10.edges"), "NC");
 
-    image[offsets::kFirstLine + 8] = 0x37;
+    image[kLineSettingsOffset + 8] = 0x37;
     EXPECT_EQ(Shown(image, "line9.phones"), "TEL1, TEL2, TEL3");
     EXPECT_EQ(Shown(image, "line9.edges"), "NO, NC");
-    image[offsets::kFirstLine + 8] = 0xC8;
+    image[kLineSettingsOffset + 8] = 0xC8;
     EXPECT_EQ(Shown(image, "line9.phones"), "(brak)") << "bits 3, 6 and 7 mean nothing";
     EXPECT_EQ(Shown(image, "line9.edges"), "(brak)");
 }
@@ -161,9 +184,9 @@ TEST(ReportTest, ReportClipAndSmsControlMatrixWithOptions) {
     EXPECT_EQ(Shown(image, "ignoreInputsAtStart"), "nie");
 
     // The report row has no column for any number: its bit 4 is the power source option.
-    image[offsets::kReportFlags] = 0x10;
+    image[kReportFlagsOffset] = 0x10;
     EXPECT_EQ(Shown(image, "report.phones"), "(brak)");
-    image[offsets::kClipFlags] = 0x40;
+    image[kClipFlagsOffset] = 0x40;
     EXPECT_EQ(Shown(image, "ignoreInputsAtStart"), "tak");
     EXPECT_EQ(Shown(image, "clip.phones"), "(brak)");
 }

@@ -1,41 +1,12 @@
 #pragma once
 
 #include "config/config_image.h"
+#include "config/image_layout.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <span>
 #include <string_view>
-
-// Offsets of the settings the samples set, as the module's memory lays them out.
-namespace offsets {
-inline constexpr std::size_t kNetworkCode = 3;
-inline constexpr std::size_t kPin = 6;
-inline constexpr std::size_t kSmsc = 10;
-inline constexpr std::size_t kPhone1 = 20;
-inline constexpr std::size_t kPhone2 = 30;
-inline constexpr std::size_t kPhone3 = 40;
-inline constexpr std::size_t kFirstText = 50;
-inline constexpr std::size_t kReportText = 450;
-inline constexpr std::size_t kFirstLine = 490;
-inline constexpr std::size_t kReportFlags = 500;
-inline constexpr std::size_t kReportPeriod = 501;
-inline constexpr std::size_t kClipFlags = 503;
-inline constexpr std::size_t kThermostat1Low = 504;
-inline constexpr std::size_t kThermostat1High = 505;
-inline constexpr std::size_t kSharedFlags = 506;
-inline constexpr std::size_t kThermostat2Low = 507;
-inline constexpr std::size_t kThermostat2High = 508;
-inline constexpr std::size_t kSmsLimit = 509;
-inline constexpr std::size_t kSwitches = 510;
-inline constexpr std::size_t kSirenTime = 511;
-} // namespace offsets
-
-template <std::size_t Size>
-std::span<std::uint8_t, Size> Bytes(ConfigImage& image, std::size_t at) {
-    return std::span<std::uint8_t, Size>(image.data() + at, Size);
-}
 
 // A configuration with every kind of setting away from zero, made with the editors' own
 // encoders:

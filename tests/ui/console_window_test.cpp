@@ -1,4 +1,5 @@
 #include "app/console_dlg.h"
+#include "config/image_layout.h"
 #include "platform/log_pane.h"
 #include "resources/resource_ids.h"
 #include "tests/ui/ui_test_support.h"
@@ -157,7 +158,7 @@ TEST_F(ConsoleWindowTest, AboutBoxShowsTheVersionEveryTime) {
 
 // Each editor sees the console's own image; the console itself is left exactly as it was.
 TEST_F(ConsoleWindowTest, EditorsWorkOnTheImageAndLeaveTheConsoleAlone) {
-    console.Image()[500] = 0x01;
+    console.Image()[kReportFlagsOffset] = 0x01;
     console.Image()[1022] = 0x12;
     const ConfigImage before = console.Image();
     console.m_strLog = QStringLiteral("stare\r\n");

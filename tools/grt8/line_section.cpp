@@ -1,3 +1,4 @@
+#include "config/image_layout.h"
 #include "editors/flag_codec.h"
 #include "tools/grt8/report_fields.h"
 #include "tools/grt8/report_sections.h"
@@ -7,11 +8,8 @@
 
 namespace {
 
-constexpr std::size_t kFirstLineOffset = 490;
-constexpr std::size_t kLineCount = 10;
-
 // Lines 9 and 10 are also the temperature sensors' inputs.
-constexpr std::array<std::string_view, kLineCount> kLineLabels = {
+constexpr std::array<std::string_view, kInputLineCount> kLineLabels = {
     "Linia 1", "Linia 2", "Linia 3", "Linia 4",    "Linia 5",
     "Linia 6", "Linia 7", "Linia 8", "Linia 9/T1", "Linia 10/T2",
 };
@@ -35,8 +33,8 @@ std::vector<std::string> TickedColumns(const LineFlags& flags, std::size_t from,
 
 ReportSection LineSection(const ConfigImage& image) {
     ReportSection section{"Ustawienia linii meldunkowych", {}};
-    for (std::size_t line = 0; line < kLineCount; ++line) {
-        const LineFlags flags = DecodeLineFlags(image[kFirstLineOffset + line]);
+    for (std::size_t line = 0; line < kInputLineCount; ++line) {
+        const LineFlags flags = DecodeLineFlags(image[kLineSettingsOffset + line]);
         const std::string key = "line" + std::to_string(line + 1);
         const std::string label(kLineLabels[line]);
         section.fields.push_back(ListField(key + ".phones", label + ", telefony",

@@ -1,24 +1,11 @@
+#include "config/image_layout.h"
 #include "editors/flag_codec.h"
 #include "tools/grt8/report_fields.h"
 #include "tools/grt8/report_sections.h"
 
-#include <array>
 #include <string_view>
 
 namespace {
-
-constexpr std::size_t kReportFlagsOffset = 500;
-constexpr std::size_t kClipFlagsOffset = 503;
-constexpr std::size_t kSmsControlFlagsOffset = 506;
-
-// In all three bytes bits 0-2 stand for the three telephones and bit 4 for any caller.
-constexpr std::array<int, 3> kTelephoneBits = {0, 1, 2};
-constexpr int kAnyNumberBit = 4;
-
-constexpr int kPowerSourceBit = 4;
-constexpr int kOutputsBit = 5;
-constexpr int kPulseO2Bit = 5;
-constexpr int kIgnoreInputsBit = 6;
 
 std::vector<std::string> Telephones(std::uint8_t flags, bool withAnyNumber) {
     std::vector<std::string> names;

@@ -1,3 +1,4 @@
+#include "config/image_layout.h"
 #include "editors/cp1250_codec.h"
 #include "editors/sms_text_codec.h"
 #include "tools/grt8/report_fields.h"
@@ -5,13 +6,8 @@
 
 namespace {
 
-constexpr std::size_t kFirstSlotOffset = 50;
-constexpr std::size_t kLineTextCount = 10;
-constexpr std::size_t kReportSlotOffset = kFirstSlotOffset + kLineTextCount * kSmsTextSlotSize;
-
-std::string EditForm(const ConfigImage& image, std::size_t offset) {
-    const ConstSmsTextSlot slot(image.data() + offset, kSmsTextSlotSize);
-    return Cp1250ToUtf8(DecodeSmsText(slot));
+std::string EditForm(const ConfigImage& image, std::size_t text) {
+    return Cp1250ToUtf8(DecodeSmsText(FieldBytes<kSmsTextSlotSize>(image, SmsTextOffset(text))));
 }
 
 } // namespace
@@ -21,10 +17,8 @@ ReportSection TextSection(const ConfigImage& image) {
     for (std::size_t line = 1; line <= kLineTextCount; ++line) {
         const std::string number = std::to_string(line);
         section.fields.push_back(
-            TextField("text.line" + number, "Linia " + number,
-                      EditForm(image, kFirstSlotOffset + (line - 1) * kSmsTextSlotSize)));
+            TextField("text.line" + number, "Linia " + number, EditForm(image, line - 1)));
     }
-    section.fields.push_back(
-        TextField("text.report", "Raport", EditForm(image, kReportSlotOffset)));
+    section.fields.push_back(TextField("text.report", "Raport", EditForm(image, kReportText)));
     return section;
 }
