@@ -3,8 +3,8 @@
 #include "config/file_scramble_table.h"
 #include "platform/file_io.h"
 
+#include <cerrno>
 #include <memory>
-#include <system_error>
 
 namespace {
 
@@ -21,11 +21,17 @@ void Scramble(ConfigImage& bytes) {
     }
 }
 
+std::error_code LastError() {
+    return {errno, std::generic_category()};
+}
+
 // A file shorter than an image is not refused for its length: its missing bytes count as 0xFF
 // and the check word decides.
-bool ReadImageBytes(std::FILE* file, ConfigImage& bytes) {
-    bytes.fill(kByteAfterEndOfFile);
-    std::fread(bytes.data(), 1, bytes.size(), file);
+bool ReadImageBytes(std::FILE* file, ConfigFileContents& contents) {
+    contents.image.fill(kByteAfterEndOfFile);
+    contents.bytesRead = std::fread(contents.image.data(), 1, contents.image.size(), file);
+    contents.longerThanImage =
+        contents.bytesRead == contents.image.size() && std::fgetc(file) != EOF;
     return std::ferror(file) == 0;
 }
 
@@ -52,21 +58,40 @@ std::filesystem::path TemporaryPathBeside(const std::filesystem::path& path) {
 
 } // namespace
 
-ReadResult ReadConfigFile(const std::filesystem::path& path, ConfigImage& image) {
-    std::error_code error;
+std::optional<ConfigFileContents> LoadConfigFileUnchecked(const std::filesystem::path& path,
+                                                          std::error_code& error) {
+    // Some systems open a folder for reading and fail only at the first read.
     if (std::filesystem::is_directory(path, error)) {
-        return ReadResult::NotOpened;
+        error = std::make_error_code(std::errc::is_a_directory);
+        return std::nullopt;
     }
     FileHandle file(OpenFile(path, "rb"));
-    ConfigImage staging;
-    if (!file || !ReadImageBytes(file.get(), staging)) {
+    if (!file) {
+        error = LastError();
+        return std::nullopt;
+    }
+    ConfigFileContents contents;
+    if (!ReadImageBytes(file.get(), contents)) {
+        error = LastError();
+        return std::nullopt;
+    }
+    Scramble(contents.image);
+    contents.storedCheckWord = StoredCheckWord(contents.image);
+    contents.computedCheckWord = ComputeCheckWord(contents.image);
+    error.clear();
+    return contents;
+}
+
+ReadResult ReadConfigFile(const std::filesystem::path& path, ConfigImage& image) {
+    std::error_code error;
+    const std::optional<ConfigFileContents> contents = LoadConfigFileUnchecked(path, error);
+    if (!contents) {
         return ReadResult::NotOpened;
     }
-    Scramble(staging);
-    if (!CheckWordMatches(staging)) {
+    if (!contents->CheckWordMatches()) {
         return ReadResult::Rejected;
     }
-    image = staging;
+    image = contents->image;
     return ReadResult::Loaded;
 }
 

@@ -8,6 +8,10 @@ std::uint16_t ComputeCheckWord(const ConfigImage& image) {
     return Crc16(std::span(image).first(kCheckWordOffset));
 }
 
+std::uint16_t StoredCheckWord(const ConfigImage& image) {
+    return static_cast<std::uint16_t>(image[kCheckWordOffset] << 8 | image[kCheckWordOffset + 1]);
+}
+
 void StoreCheckWord(ConfigImage& image) {
     const std::uint16_t word = ComputeCheckWord(image);
     image[kCheckWordOffset] = static_cast<std::uint8_t>(word >> 8);
@@ -15,8 +19,7 @@ void StoreCheckWord(ConfigImage& image) {
 }
 
 bool CheckWordMatches(const ConfigImage& image) {
-    const unsigned stored = image[kCheckWordOffset] * 256u + image[kCheckWordOffset + 1];
-    return ComputeCheckWord(image) == stored;
+    return ComputeCheckWord(image) == StoredCheckWord(image);
 }
 
 void Clear(ConfigImage& image) {

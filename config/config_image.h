@@ -15,6 +15,9 @@ using ConfigImage = std::array<std::uint8_t, kConfigImageSize>;
 // CRC-16 of bytes 0-1021.
 std::uint16_t ComputeCheckWord(const ConfigImage& image);
 
+// The check word held in bytes 1022 (high byte) and 1023 (low byte).
+std::uint16_t StoredCheckWord(const ConfigImage& image);
+
 // Writes the check word into bytes 1022 (high byte) and 1023 (low byte).
 void StoreCheckWord(ConfigImage& image);
 

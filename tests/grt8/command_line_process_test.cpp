@@ -38,12 +38,12 @@ protected:
 TEST_F(CommandLineProcessTest, HelpForTheToolAndEveryCommand) {
     const ToolRun tool = RunGrt8({"--help"});
     EXPECT_EQ(tool.status, 0);
-    EXPECT_EQ(tool.out.rfind("usage: grt8 COMMAND", 0), 0u);
+    EXPECT_EQ(tool.out.rfind("Usage: grt8 [OPTIONS] COMMAND", 0), 0u);
     EXPECT_TRUE(tool.err.empty());
     for (const std::string command : {"show", "diff", "read", "send", "version"}) {
         const ToolRun help = RunGrt8({command, "--help"});
         EXPECT_EQ(help.status, 0) << command;
-        EXPECT_EQ(help.out.rfind("usage: grt8 " + command, 0), 0u) << help.out;
+        EXPECT_EQ(help.out.rfind("Usage: grt8 " + command, 0), 0u) << help.out;
         EXPECT_EQ(RunGrt8({"help", command}).out, help.out);
     }
 }
@@ -52,9 +52,9 @@ TEST_F(CommandLineProcessTest, MistakesOnTheCommandLineExitWithTwo) {
     const std::pair<std::vector<std::string>, std::string> mistakes[] = {
         {{}, "grt8: no command given\nTry 'grt8 --help'.\n"},
         {{"frobnicate"}, "unknown command 'frobnicate'"},
-        {{"show", "--colour", "a.gr8"}, "unknown option '--colour' for 'grt8 show'"},
-        {{"read", "--port", "COM1"}, "missing -o FILE\nTry 'grt8 read --help'."},
-        {{"send", "a.gr8"}, "missing --port PORT"},
+        {{"show", "--colour", "a.gr8"}, "not expected: --colour"},
+        {{"read", "--port", "COM1"}, "--output is required\nTry 'grt8 read --help'."},
+        {{"send", "a.gr8"}, "--port is required"},
         {{"version", "--port", "COM12"}, "'COM12' is not one of the console's ports COM1 to COM9"},
     };
     for (const auto& [arguments, message] : mistakes) {

@@ -1,4 +1,3 @@
-#include "config/config_file.h"
 #include "config/file_scramble_table.h"
 #include "sample_configuration.h"
 #include "tests/core/temporary_folder.h"
@@ -18,19 +17,6 @@ protected:
 
     TemporaryFolder folder;
 };
-
-TEST_F(ConfigurationFileTest, ReadsWhatTheConsoleSavedAsTheConsoleReadsIt) {
-    const std::filesystem::path path = SavedSample();
-    const ConfigurationFileLoad load = LoadConfigurationFile(path);
-    ASSERT_TRUE(load.file.has_value()) << load.error;
-    EXPECT_TRUE(load.file->CheckWordMatches());
-    EXPECT_EQ(load.file->bytesRead, kConfigImageSize);
-    EXPECT_FALSE(load.file->longerThanImage);
-    ConfigImage console{};
-    ASSERT_EQ(ReadConfigFile(path, console), ReadResult::Loaded);
-    EXPECT_EQ(load.file->image, console);
-    EXPECT_EQ(load.file->storedCheckWord, console[1022] << 8 | console[1023]);
-}
 
 TEST_F(ConfigurationFileTest, KeepsTheImageOfAFileWithAWrongCheckWord) {
     const std::filesystem::path path = SavedSample();
@@ -80,7 +66,7 @@ TEST_F(ConfigurationFileTest, WhatCannotBeReadIsExplained) {
 }
 
 TEST_F(ConfigurationFileTest, AMismatchNamesBothCheckWords) {
-    ConfigurationFile file;
+    ConfigFileContents file;
     file.storedCheckWord = 0x1234;
     file.computedCheckWord = 0xABCD;
     EXPECT_EQ(CheckWordMismatch("a.gr8", file),

@@ -70,12 +70,12 @@ TEST(ReportTest, TelephonesPinAndNetworkCode) {
     EXPECT_EQ(Shown(image, "phone1"), "*123");
     EXPECT_EQ(Shown(image, "phone2"), "600100200");
     EXPECT_EQ(Shown(image, "phone3"), "(brak)");
-    EXPECT_EQ(FieldOf(image, "phone3").json, "\"\"");
+    EXPECT_EQ(FieldOf(image, "phone3").json.dump(), "\"\"");
     EXPECT_EQ(FieldOf(image, "pin").label, "Numer PIN");
     EXPECT_EQ(Shown(image, "pin"), "1234");
     EXPECT_EQ(FieldOf(image, "networkCode").label, "Kod sieci");
     EXPECT_EQ(Shown(image, "networkCode"), "26003");
-    EXPECT_EQ(FieldOf(image, "networkCode").json, "26003");
+    EXPECT_EQ(FieldOf(image, "networkCode").json.dump(), "26003");
 }
 
 TEST(ReportTest, LimitsReportAndSwitchesInTheEditorsWords) {
@@ -90,8 +90,8 @@ TEST(ReportTest, LimitsReportAndSwitchesInTheEditorsWords) {
     EXPECT_EQ(Shown(image, "siren.seconds"), "30 s. od pobudzenia linii");
     EXPECT_EQ(FieldOf(image, "outputRemanence").label, "Remanencja wyjść");
     EXPECT_EQ(Shown(image, "outputRemanence"), "nieaktywna");
-    EXPECT_EQ(FieldOf(image, "outputRemanence").json, "false");
-    EXPECT_EQ(FieldOf(image, "siren.active").json, "true");
+    EXPECT_EQ(FieldOf(image, "outputRemanence").json.dump(), "false");
+    EXPECT_EQ(FieldOf(image, "siren.active").json.dump(), "true");
 }
 
 TEST(ReportTest, BothThermostatsWithTheirLimitsAndNotifications) {
@@ -125,7 +125,7 @@ TEST(ReportTest, ValuesTheEditorRepairsShowTheStoredValueToo) {
     EXPECT_EQ(FieldOf(image, "thermostat1.low").stored, 121);
     EXPECT_EQ(Shown(image, "thermostat2.high"), "10 °C [zapisane: -26]");
     EXPECT_EQ(Shown(image, "networkCode"), "0 (wybór automatyczny) [zapisane: 65535]");
-    EXPECT_EQ(FieldOf(image, "networkCode").json, "0");
+    EXPECT_EQ(FieldOf(image, "networkCode").json.dump(), "0");
     EXPECT_FALSE(FieldOf(image, "thermostat1.high").stored.has_value());
 }
 
@@ -154,12 +154,12 @@ TEST(ReportTest, EachLineItsTelephonesAndEdges) {
     ConfigImage image = SampleConfiguration();
     EXPECT_EQ(FieldOf(image, "line1.phones").label, "Linia 1, telefony");
     EXPECT_EQ(Shown(image, "line1.phones"), "TEL1, TEL3");
-    EXPECT_EQ(FieldOf(image, "line1.phones").json, "[\"TEL1\", \"TEL3\"]");
+    EXPECT_EQ(FieldOf(image, "line1.phones").json.dump(), "[\"TEL1\",\"TEL3\"]");
     EXPECT_EQ(FieldOf(image, "line1.edges").label, "Linia 1, Pobudzenie");
     EXPECT_EQ(Shown(image, "line1.edges"), "NO");
     EXPECT_EQ(FieldOf(image, "line10.edges").label, "Linia 10/T2, Pobudzenie");
     EXPECT_EQ(Shown(image, "line10.phones"), "(brak)");
-    EXPECT_EQ(FieldOf(image, "line10.phones").json, "[]");
+    EXPECT_EQ(FieldOf(image, "line10.phones").json.dump(), "[]");
     EXPECT_EQ(Shown(image, "line10.edges"), "NC");
 
     image[kLineSettingsOffset + 8] = 0x37;
@@ -195,7 +195,7 @@ TEST(ReportTest, TextsInTheirEditFormBetweenQuotes) {
     ConfigImage image = SampleConfiguration();
     EXPECT_EQ(FieldOf(image, "text.line1").label, "Linia 1");
     EXPECT_EQ(Shown(image, "text.line1"), "\"Alarm $170\"");
-    EXPECT_EQ(FieldOf(image, "text.line1").json, "\"Alarm $170\"");
+    EXPECT_EQ(FieldOf(image, "text.line1").json.dump(), "\"Alarm $170\"");
     EXPECT_EQ(Shown(image, "text.line2"), "\"\"");
     EXPECT_EQ(Shown(image, "text.line3"), "\"Drzwi\"");
     EXPECT_EQ(FieldOf(image, "text.report").label, "Raport");
@@ -209,7 +209,7 @@ TEST(ReportTest, TextsInTheirEditFormBetweenQuotes) {
     // reach the terminal.
     PutText(image, 4, " \"a\\b\x1c ");
     EXPECT_EQ(Shown(image, "text.line5"), "\" \\\"a\\\\b\\x1C \"");
-    EXPECT_EQ(FieldOf(image, "text.line5").json, "\" \\\"a\\\\b\\u001c \"");
+    EXPECT_EQ(FieldOf(image, "text.line5").json.dump(), "\" \\\"a\\\\b\\u001c \"");
 }
 
 } // namespace

@@ -1,15 +1,16 @@
 #include "tools/grt8/arguments.h"
 
-#include <algorithm>
+#include "tools/grt8/usage_texts.h"
+
+#include <CLI/CLI.hpp>
+
 #include <array>
+#include <memory>
 #include <utility>
 
 namespace {
 
-// Help is looked for before the options are walked, so it is not among them.
-enum class Option { Json, Port, Output, Unknown };
-
-constexpr std::array<std::pair<std::string_view, Command>, 5> kCommands = {{
+constexpr std::array<std::pair<const char*, Command>, 5> kCommands = {{
     {"show", Command::Show},
     {"diff", Command::Diff},
     {"read", Command::Read},
@@ -17,242 +18,168 @@ constexpr std::array<std::pair<std::string_view, Command>, 5> kCommands = {{
     {"version", Command::Version},
 }};
 
-std::optional<Command> CommandNamed(std::string_view name) {
-    for (const auto& [commandName, command] : kCommands) {
-        if (name == commandName) {
-            return command;
-        }
-    }
-    return std::nullopt;
-}
-
-bool IsHelpOption(std::string_view token) {
-    return token == "--help" || token == "-h";
-}
-
-bool LooksLikeOption(std::string_view token) {
-    return token.size() > 1 && token.front() == '-';
-}
-
-Option OptionNamed(std::string_view name) {
-    if (name == "--json") {
-        return Option::Json;
-    }
-    if (name == "--port") {
-        return Option::Port;
-    }
-    if (name == "--output" || name == "-o") {
-        return Option::Output;
-    }
-    return Option::Unknown;
-}
-
-bool Accepts(Command command, Option option) {
-    switch (option) {
-    case Option::Json:
-        return command == Command::Show;
-    case Option::Port:
-        return command != Command::Show;
-    case Option::Output:
-        return command == Command::Read;
-    case Option::Unknown:
-        return false;
-    }
-    return false;
-}
-
-std::string HelpHint(std::optional<Command> command) {
-    if (!command) {
-        return "Try 'grt8 --help'.";
-    }
-    return "Try 'grt8 " + std::string(CommandName(*command)) + " --help'.";
-}
-
-ParsedArguments Refused(const std::string& reason, std::optional<Command> command) {
-    return {std::nullopt, reason + "\n" + HelpHint(command)};
-}
-
-ParsedArguments Accepted(Invocation invocation) {
-    return {std::move(invocation), {}};
-}
-
-Invocation HelpFor(std::optional<Command> command) {
-    Invocation invocation;
-    invocation.command = command;
-    invocation.help = true;
-    return invocation;
-}
-
-// Walks one command's arguments; the checks that need all of them come afterwards.
-class CommandParser {
+// The usage line comes first, and arguments are shown by their names alone.
+class HelpFormatter : public CLI::Formatter {
 public:
-    CommandParser(Command command, std::span<const std::string> arguments)
-        : m_command(command), m_arguments(arguments) {
-        m_invocation.command = command;
+    HelpFormatter() {
+        label("SUBCOMMAND", "COMMAND");
+        label("Positionals", "Arguments");
+        column_width(28);
     }
 
-    ParsedArguments Parse() {
-        for (m_next = 0; m_next < m_arguments.size();) {
-            const std::string& token = m_arguments[m_next++];
-            if (!m_optionsEnded && token == "--") {
-                m_optionsEnded = true;
-            } else if (!m_optionsEnded && LooksLikeOption(token)) {
-                if (std::string error = TakeOption(token); !error.empty()) {
-                    return Refused(error, m_command);
-                }
-            } else {
-                m_invocation.sources.push_back({false, token});
-            }
+    std::string make_option_usage(const CLI::Option* option) const override {
+        return option->get_name();
+    }
+
+    std::string make_help(const CLI::App* app, std::string name,
+                          CLI::AppFormatMode mode) const override {
+        return make_usage(app, name) + "\n" + make_description(app) + make_positionals(app) +
+               make_groups(app, mode) + make_subcommands(app, mode) + "\n" + make_footer(app);
+    }
+};
+
+// The options of every command, bound to one invocation; diff's sides are sorted out after
+// parsing, from the order in which they were given.
+class CommandLine {
+public:
+    CommandLine() : m_app(std::string(kToolDescription), "grt8") {
+        m_app.formatter(std::make_shared<HelpFormatter>());
+        m_app.set_help_flag("-h,--help", "print this help");
+        m_app.footer(std::string(kToolFooter));
+        m_app.require_subcommand(1);
+        for (const auto& [name, command] : kCommands) {
+            AddCommand(name, command);
         }
-        return CheckComplete();
+        CLI::App* help = m_app.add_subcommand("help", "describe a COMMAND")->group("Commands");
+        help->add_option("COMMAND", m_helpTopic)->check(CLI::IsMember(CommandNames()));
+    }
+
+    ParsedArguments Parse(std::span<const std::string> arguments) {
+        std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+        try {
+            m_app.parse(reversed);
+        } catch (const CLI::CallForHelp&) {
+            return {std::nullopt, m_app.help(), {}};
+        } catch (const CLI::ParseError& error) {
+            if (m_app.get_subcommands().empty()) {
+                return Refused(arguments.empty() ? "no command given"
+                                                 : "unknown command '" + arguments.front() + "'");
+            }
+            return Refused(error.what());
+        }
+        return Finish();
     }
 
 private:
-    std::string TakeOption(const std::string& token) {
-        const std::size_t equals = token.find('=');
-        const std::string name = token.substr(0, equals);
-        const Option option = OptionNamed(name);
-        if (!Accepts(m_command, option)) {
-            return "unknown option '" + name + "' for 'grt8 " +
-                   std::string(CommandName(m_command)) + "'";
+    static std::vector<std::string> CommandNames() {
+        std::vector<std::string> names;
+        for (const auto& [name, command] : kCommands) {
+            names.emplace_back(name);
         }
-        if (option == Option::Json) {
-            m_invocation.json = true;
-            return equals == std::string::npos ? "" : "option '--json' takes no value";
-        }
-        std::optional<std::string> value;
-        if (equals != std::string::npos) {
-            value = token.substr(equals + 1);
-        } else if (m_next < m_arguments.size() && !LooksLikeOption(m_arguments[m_next])) {
-            value = m_arguments[m_next++];
-        }
-        if (!value || value->empty()) {
-            return "option '" + name + "' needs a value (" +
-                   (option == Option::Port ? "PORT" : "FILE") + ")";
-        }
-        return option == Option::Port ? TakePort(*value) : TakeOutput(*value);
+        return names;
     }
 
-    std::string TakePort(const std::string& port) {
-        if (m_command == Command::Diff) {
-            m_invocation.sources.push_back({true, port});
-            return "";
-        }
-        if (!m_invocation.port.empty()) {
-            return "option '--port' given twice";
-        }
-        m_invocation.port = port;
-        return "";
-    }
-
-    std::string TakeOutput(const std::string& output) {
-        if (!m_invocation.output.empty()) {
-            return "option '-o' given twice";
-        }
-        m_invocation.output = output;
-        return "";
-    }
-
-    std::size_t FileCount() const {
-        return static_cast<std::size_t>(
-            std::count_if(m_invocation.sources.begin(), m_invocation.sources.end(),
-                          [](const ConfigSource& source) { return !source.fromModule; }));
-    }
-
-    std::string CountProblem() const {
-        const std::size_t files = FileCount();
-        switch (m_command) {
+    void AddCommand(const std::string& name, Command command) {
+        CLI::App* sub = m_app.add_subcommand(name, std::string(CommandSummary(command)));
+        sub->group("Commands")->footer(std::string(CommandFooter(command)));
+        switch (command) {
         case Command::Show:
-        case Command::Send:
-            return files == 0 ? "missing FILE" : files > 1 ? "only one FILE can be given" : "";
+            AddFile(sub);
+            sub->add_flag("--json", m_invocation.json, std::string(kJsonOption));
+            break;
         case Command::Diff:
-            return m_invocation.sources.size() == 2
-                       ? ""
-                       : "diff compares two configurations, each a FILE or --port PORT; " +
-                             std::to_string(m_invocation.sources.size()) + " given";
+            sub->add_option("A B", m_files, "each a configuration FILE, or --port PORT")
+                ->type_name("");
+            sub->add_option("--port", m_diffPorts, "the configuration of the module on PORT")
+                ->type_name("PORT")
+                ->allow_extra_args(false);
+            break;
         case Command::Read:
+            AddPort(sub);
+            sub->add_option("-o,--output", m_invocation.output, "the configuration file to write")
+                ->type_name("FILE")
+                ->required();
+            break;
+        case Command::Send:
+            AddPort(sub);
+            AddFile(sub);
+            break;
         case Command::Version:
-            return files > 0 ? "unexpected argument '" + m_invocation.sources.front().name + "'"
-                             : "";
+            AddPort(sub);
+            break;
         }
-        return "";
     }
 
-    std::string MissingOption() const {
-        if (m_command != Command::Show && m_command != Command::Diff && m_invocation.port.empty()) {
-            return "missing --port PORT";
-        }
-        if (m_command == Command::Read && m_invocation.output.empty()) {
-            return "missing -o FILE";
-        }
-        return "";
+    // Files are counted after parsing, so that an unknown option is named as such and not
+    // taken for a second file together with its value.
+    void AddFile(CLI::App* sub) {
+        sub->add_option("FILE", m_files, "the configuration file")->type_name("")->required();
     }
 
-    ParsedArguments CheckComplete() {
-        if (std::string problem = CountProblem(); !problem.empty()) {
-            return Refused(problem, m_command);
-        }
-        if (std::string missing = MissingOption(); !missing.empty()) {
-            return Refused(missing, m_command);
-        }
-        return Accepted(std::move(m_invocation));
+    void AddPort(CLI::App* sub) {
+        sub->add_option("--port", m_invocation.port, "COM1 to COM9 or a device path")
+            ->type_name("PORT")
+            ->required();
     }
 
-    Command m_command;
-    std::span<const std::string> m_arguments;
+    ParsedArguments Finish() {
+        CLI::App* help = m_app.get_subcommand("help");
+        if (help->parsed()) {
+            return {std::nullopt,
+                    m_helpTopic.empty() ? m_app.help()
+                                        : m_app.get_subcommand(m_helpTopic)->help("grt8"),
+                    {}};
+        }
+        for (const auto& [name, command] : kCommands) {
+            if (m_app.get_subcommand(name)->parsed()) {
+                m_invocation.command = command;
+            }
+        }
+        if (m_invocation.command == Command::Diff) {
+            TakeDiffSides();
+            if (m_invocation.sources.size() != 2) {
+                return Refused("diff compares two configurations, each a FILE or --port PORT; " +
+                               std::to_string(m_invocation.sources.size()) + " given");
+            }
+        } else if (m_files.size() > 1) {
+            return Refused("only one FILE can be given");
+        } else if (!m_files.empty()) {
+            m_invocation.sources.push_back({false, m_files.front()});
+        }
+        return {std::move(m_invocation), {}, {}};
+    }
+
+    // CLI11 keeps a repeated option's values together; the order of A and B is in parse_order.
+    void TakeDiffSides() {
+        const CLI::App* diff = m_app.get_subcommand("diff");
+        std::size_t file = 0;
+        std::size_t port = 0;
+        for (const CLI::Option* option : diff->parse_order()) {
+            const bool fromModule = option->get_name() == "--port";
+            m_invocation.sources.push_back(
+                {fromModule, fromModule ? m_diffPorts.at(port++) : m_files.at(file++)});
+        }
+    }
+
+    ParsedArguments Refused(const std::string& reason) const {
+        std::string hint = "Try 'grt8 --help'.";
+        for (const CLI::App* sub : m_app.get_subcommands()) {
+            if (sub->get_name() != "help") {
+                hint = "Try 'grt8 " + sub->get_name() + " --help'.";
+            }
+        }
+        return {std::nullopt, {}, reason + "\n" + hint};
+    }
+
+    CLI::App m_app;
     Invocation m_invocation;
-    std::size_t m_next = 0;
-    bool m_optionsEnded = false;
+    std::vector<std::string> m_files;
+    std::vector<std::string> m_diffPorts;
+    std::string m_helpTopic;
 };
-
-// Help is asked for anywhere before "--", so it wins over mistakes elsewhere on the line.
-bool AsksForHelp(std::span<const std::string> arguments) {
-    const auto end = std::find(arguments.begin(), arguments.end(), "--");
-    return std::any_of(arguments.begin(), end,
-                       [](const std::string& token) { return IsHelpOption(token); });
-}
-
-ParsedArguments ParseHelpCommand(std::span<const std::string> topics) {
-    if (topics.empty()) {
-        return Accepted(HelpFor(std::nullopt));
-    }
-    const std::optional<Command> command = CommandNamed(topics.front());
-    if (!command || topics.size() > 1) {
-        return Refused("no help for '" + topics.back() + "'", std::nullopt);
-    }
-    return Accepted(HelpFor(command));
-}
 
 } // namespace
 
-std::string_view CommandName(Command command) {
-    for (const auto& [name, known] : kCommands) {
-        if (known == command) {
-            return name;
-        }
-    }
-    return "";
-}
-
 ParsedArguments ParseArguments(std::span<const std::string> arguments) {
-    if (arguments.empty()) {
-        return Refused("no command given", std::nullopt);
-    }
-    const std::string& first = arguments.front();
-    if (IsHelpOption(first)) {
-        return Accepted(HelpFor(std::nullopt));
-    }
-    if (first == "help") {
-        return ParseHelpCommand(arguments.subspan(1));
-    }
-    const std::optional<Command> command = CommandNamed(first);
-    if (!command) {
-        return Refused((LooksLikeOption(first) ? "unknown option '" : "unknown command '") + first +
-                           "'",
-                       std::nullopt);
-    }
-    if (AsksForHelp(arguments.subspan(1))) {
-        return Accepted(HelpFor(command));
-    }
-    return CommandParser(*command, arguments.subspan(1)).Parse();
+    return CommandLine().Parse(arguments);
 }

@@ -3,7 +3,6 @@
 #include <optional>
 #include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 
 enum class Command { Show, Diff, Read, Send, Version };
@@ -16,9 +15,7 @@ struct ConfigSource {
 };
 
 struct Invocation {
-    // Empty for the tool's own help.
-    std::optional<Command> command;
-    bool help = false;
+    Command command = Command::Show;
     bool json = false;
     // The files of show and send, and the two sides of diff, in the order given.
     std::vector<ConfigSource> sources;
@@ -27,12 +24,12 @@ struct Invocation {
 };
 
 struct ParsedArguments {
+    // The command to run; none when help was asked for or the command line was refused.
     std::optional<Invocation> invocation;
+    std::string help;
     // Why the command line was refused, ending with where to find help.
     std::string error;
 };
 
 // The arguments after the program's name.
 ParsedArguments ParseArguments(std::span<const std::string> arguments);
-
-std::string_view CommandName(Command command);

@@ -10,7 +10,3 @@ std::string WithoutControlCharacters(std::string_view utf8);
 // Between double quotes, with quotes and backslashes escaped too, so blanks at the ends of a
 // text can be seen and the text read back unambiguously.
 std::string QuotedText(std::string_view utf8);
-
-// A JSON string literal. Bytes that are not UTF-8 become U+FFFD, so the output stays valid
-// JSON whatever a file name holds.
-std::string JsonString(std::string_view utf8);

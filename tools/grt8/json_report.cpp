@@ -1,47 +1,41 @@
 #include "tools/grt8/json_report.h"
 
-#include "tools/grt8/escaping.h"
-
 namespace {
 
-std::string JsonBool(bool value) {
-    return value ? "true" : "false";
-}
+using Json = nlohmann::ordered_json;
 
-std::string JsonField(const ReportField& field) {
-    std::string json = "{\"key\": " + JsonString(field.key) +
-                       ", \"label\": " + JsonString(field.label) + ", \"value\": " + field.json;
+Json JsonField(const ReportField& field) {
+    Json json = {{"key", field.key}, {"label", field.label}, {"value", field.json}};
     if (field.stored) {
-        json += ", \"stored\": " + std::to_string(*field.stored);
+        json["stored"] = *field.stored;
     }
-    return json + "}";
+    return json;
 }
 
-std::string JsonSection(const ReportSection& section) {
-    std::string json =
-        "    {\n      \"title\": " + JsonString(section.title) + ",\n      \"fields\": [\n";
+Json JsonSection(const ReportSection& section) {
+    Json fields = Json::array();
     for (const ReportField& field : section.fields) {
-        json += "        " + JsonField(field) + (&field == &section.fields.back() ? "\n" : ",\n");
+        fields.push_back(JsonField(field));
     }
-    return json + "      ]\n    }";
-}
-
-std::string JsonCheckWord(const ConfigurationFile& file) {
-    return "{\"matches\": " + JsonBool(file.CheckWordMatches()) +
-           ", \"stored\": " + std::to_string(file.storedCheckWord) +
-           ", \"computed\": " + std::to_string(file.computedCheckWord) + "}";
+    return {{"title", section.title}, {"fields", fields}};
 }
 
 } // namespace
 
-std::string FormatJsonReport(const std::string& fileName, const ConfigurationFile& file,
+std::string FormatJsonReport(const std::string& fileName, const ConfigFileContents& file,
                              const ConfigurationReport& report) {
-    std::string json = "{\n  \"file\": " + JsonString(fileName) +
-                       ",\n  \"bytesRead\": " + std::to_string(file.bytesRead) +
-                       ",\n  \"longerThanImage\": " + JsonBool(file.longerThanImage) +
-                       ",\n  \"checkWord\": " + JsonCheckWord(file) + ",\n  \"sections\": [\n";
+    Json sections = Json::array();
     for (const ReportSection& section : report) {
-        json += JsonSection(section) + (&section == &report.back() ? "\n" : ",\n");
+        sections.push_back(JsonSection(section));
     }
-    return json + "  ]\n}\n";
+    const Json json = {{"file", fileName},
+                       {"bytesRead", file.bytesRead},
+                       {"longerThanImage", file.longerThanImage},
+                       {"checkWord",
+                        {{"matches", file.CheckWordMatches()},
+                         {"stored", file.storedCheckWord},
+                         {"computed", file.computedCheckWord}}},
+                       {"sections", sections}};
+    // A file name or a text that is not UTF-8 gets U+FFFD, so the output stays valid JSON.
+    return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }

@@ -9,5 +9,5 @@
 //   {"file": ..., "bytesRead": ..., "longerThanImage": ...,
 //    "checkWord": {"matches": ..., "stored": ..., "computed": ...},
 //    "sections": [{"title": ..., "fields": [{"key", "label", "value"[, "stored"]}]}]}
-std::string FormatJsonReport(const std::string& fileName, const ConfigurationFile& file,
+std::string FormatJsonReport(const std::string& fileName, const ConfigFileContents& file,
                              const ConfigurationReport& report);

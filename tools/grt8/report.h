@@ -2,6 +2,8 @@
 
 #include "config/config_image.h"
 
+#include <nlohmann/json.hpp>
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -16,8 +18,8 @@ struct ReportField {
     // The value as printed, with its unit; two fields are the same setting exactly when their
     // printed values are equal.
     std::string shown;
-    // The value as a JSON value.
-    std::string json;
+    // The value for scripts, typed: a number, a switch, a text or a list of names.
+    nlohmann::ordered_json json;
     // The number stored in the image, when the editor shows another value in its place.
     std::optional<std::int64_t> stored;
 };

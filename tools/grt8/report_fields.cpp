@@ -9,7 +9,8 @@ namespace {
 // U+FFFD, for a character the report cannot print.
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
 
-ReportField Field(std::string key, std::string label, std::string shown, std::string json) {
+ReportField Field(std::string key, std::string label, std::string shown,
+                  nlohmann::ordered_json json) {
     return {std::move(key), std::move(label), std::move(shown), std::move(json), std::nullopt};
 }
 
@@ -25,13 +26,12 @@ std::string WithUnit(std::int64_t value, std::string_view unit) {
 } // namespace
 
 ReportField SwitchField(std::string key, std::string label, bool on, SwitchWords words) {
-    return Field(std::move(key), std::move(label), std::string(on ? words.on : words.off),
-                 on ? "true" : "false");
+    return Field(std::move(key), std::move(label), std::string(on ? words.on : words.off), on);
 }
 
 ReportField NumberField(std::string key, std::string label, std::int64_t value,
                         std::string_view unit) {
-    return Field(std::move(key), std::move(label), WithUnit(value, unit), std::to_string(value));
+    return Field(std::move(key), std::move(label), WithUnit(value, unit), value);
 }
 
 ReportField ShownNumberField(std::string key, std::string label, std::int64_t shown,
@@ -47,23 +47,20 @@ ReportField ShownNumberField(std::string key, std::string label, std::int64_t sh
 ReportField WordField(std::string key, std::string label, std::string_view utf8) {
     const std::string shown = utf8.empty() ? std::string(kNothing) : std::string(utf8);
     return Field(std::move(key), std::move(label), WithoutControlCharacters(shown),
-                 JsonString(utf8));
+                 std::string(utf8));
 }
 
 ReportField TextField(std::string key, std::string label, std::string_view utf8) {
-    return Field(std::move(key), std::move(label), QuotedText(utf8), JsonString(utf8));
+    return Field(std::move(key), std::move(label), QuotedText(utf8), std::string(utf8));
 }
 
 ReportField ListField(std::string key, std::string label, const std::vector<std::string>& items) {
     std::string shown;
-    std::string json = "[";
     for (const std::string& item : items) {
-        const bool first = &item == &items.front();
-        shown += (first ? "" : ", ") + item;
-        json += (first ? "" : ", ") + JsonString(item);
+        shown += (&item == &items.front() ? "" : ", ") + item;
     }
     return Field(std::move(key), std::move(label), items.empty() ? std::string(kNothing) : shown,
-                 json + "]");
+                 items);
 }
 
 std::string Utf8Of(std::u32string_view text) {

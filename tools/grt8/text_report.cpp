@@ -4,7 +4,7 @@
 
 namespace {
 
-std::string CheckWordLine(const ConfigurationFile& file) {
+std::string CheckWordLine(const ConfigFileContents& file) {
     if (file.CheckWordMatches()) {
         return "Słowo kontrolne: zgodne (" + CheckWordText(file.storedCheckWord) + ")\n";
     }
@@ -23,7 +23,7 @@ std::string ByteCount(std::size_t count) {
     return std::to_string(count) + " " + word;
 }
 
-std::string LengthLine(const ConfigurationFile& file) {
+std::string LengthLine(const ConfigFileContents& file) {
     if (file.longerThanImage) {
         return "Plik dłuższy niż " + ByteCount(kConfigImageSize) + ": dalsze bajty pominięto\n";
     }
@@ -36,7 +36,7 @@ std::string LengthLine(const ConfigurationFile& file) {
 
 } // namespace
 
-std::string FormatFileHeader(const std::string& fileName, const ConfigurationFile& file) {
+std::string FormatFileHeader(const std::string& fileName, const ConfigFileContents& file) {
     return "Plik: " + WithoutControlCharacters(fileName) + "\n" + LengthLine(file) +
            CheckWordLine(file);
 }

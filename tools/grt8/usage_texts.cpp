@@ -1,43 +1,29 @@
 #include "tools/grt8/usage_texts.h"
 
-namespace {
-
-constexpr std::string_view kToolUsage =
-    R"(usage: grt8 COMMAND [ARGUMENTS]
-
-Reports, comparisons and module operations for GRT-8 configuration files
-(*.gr8), from a terminal or a script.
-
-commands:
-  show FILE [--json]         print every setting of a configuration file
-  diff A B                   list the settings that differ between A and B;
-                             each is a FILE or --port PORT (a module)
-  read --port PORT -o FILE   read the module's configuration into FILE
-  send --port PORT FILE      send FILE into the module, verify every block,
-                             restart the module
-  version --port PORT        ask the module for its version
-
-PORT is COM1 to COM9, mapped as the console maps them (COMn opens the device
+const std::string_view kToolFooter =
+    R"(PORT is COM1 to COM9, mapped as the console maps them (COMn opens the device
 in the variable GRT8_COMn when it is set, else /dev/ttyS<n-1>), or a device
 path such as /dev/ttyUSB0.
 
 Progress goes to standard error: a bar by block on a terminal, the console's
 log lines otherwise. Results go to standard output.
 
-exit status:
+Exit status:
   0  success; diff: no setting differs
   1  the module operation failed (the console's message says why);
      diff: some settings differ
   2  a wrong command line, a file that cannot be used, or a port that
      cannot be opened
 
-'grt8 COMMAND --help' describes a command.
-)";
+'grt8 COMMAND --help' describes a command.)";
 
-constexpr std::string_view kShowUsage =
-    R"(usage: grt8 show FILE [--json]
+const std::string_view kJsonOption = "the same as JSON, for scripts: each setting with a\n"
+                                     "stable key, its label and its value";
 
-Prints the whole configuration in FILE, one setting a line, grouped and
+namespace {
+
+constexpr std::string_view kShowFooter =
+    R"(Prints the whole configuration in FILE, one setting a line, grouped and
 labelled as the console's editors show them: telephones, PIN, network code,
 limits, thermostats and switches; each input line's telephones and edge; the
 report, CLIP and SMS control matrix and options; the eleven texts in their
@@ -48,17 +34,11 @@ A value the editor would show differently from what is stored (a temperature
 outside -25 to 120, an erased network code) is given as the editor shows it,
 with the stored value in brackets.
 
-  --json   the same as JSON, for scripts: each setting with a stable key,
-           its label and its value
-
 Exit status 0; 2 when FILE cannot be read or its check word does not match
-(the report is printed all the same, so a damaged file can be examined).
-)";
+(the report is printed all the same, so a damaged file can be examined).)";
 
-constexpr std::string_view kDiffUsage =
-    R"(usage: grt8 diff A B
-
-Lists the settings that differ between two configurations, each as
+constexpr std::string_view kDiffFooter =
+    R"(Lists the settings that differ between two configurations, each as
 "label: value in A → value in B", grouped as in 'grt8 show'. A and B are
 each a configuration FILE or --port PORT, the configuration read from the
 module on PORT:
@@ -70,68 +50,65 @@ Only settings are compared: bytes that no editor shows (after the end of a
 text, unused bits, the module's first bytes) never count as a difference.
 
 Exit status 0 when no setting differs, 1 when some do, 2 when a file or a
-module could not be read (a file whose check word does not match is refused).
-)";
+module could not be read (a file whose check word does not match is refused).)";
 
-constexpr std::string_view kReadUsage =
-    R"(usage: grt8 read --port PORT -o FILE
-
-Reads the configuration from the module on PORT, block by block, and saves it
+constexpr std::string_view kReadFooter =
+    R"(Reads the configuration from the module on PORT, block by block, and saves it
 in FILE. FILE is written only after a complete read, through a temporary file
 renamed into place, so it is never left half written; an existing FILE is
 replaced.
 
-  --port PORT       COM1 to COM9 or a device path
-  -o, --output FILE the configuration file to write
-
 Exit status 0 on success, 1 when the read failed (FILE is left as it was),
-2 for a wrong command line, an unusable FILE or a port that cannot be opened.
-)";
+2 for a wrong command line, an unusable FILE or a port that cannot be opened.)";
 
-constexpr std::string_view kSendUsage =
-    R"(usage: grt8 send --port PORT FILE
-
-Sends the configuration in FILE into the module on PORT: each of the four
+constexpr std::string_view kSendFooter =
+    R"(Sends the configuration in FILE into the module on PORT: each of the four
 blocks is written and read back (up to four attempts), then the module is
 restarted with the new configuration. A FILE whose check word does not match
 is refused before the port is opened.
 
-  --port PORT   COM1 to COM9 or a device path
-
 Exit status 0 on success, 1 when the send failed (the module was not
 restarted), 2 for a wrong command line, an unusable FILE or a port that
-cannot be opened.
-)";
+cannot be opened.)";
 
-constexpr std::string_view kVersionUsage =
-    R"(usage: grt8 version --port PORT
-
-Asks the module on PORT for its version and prints the answer on standard
+constexpr std::string_view kVersionFooter =
+    R"(Asks the module on PORT for its version and prints the answer on standard
 output.
 
-  --port PORT   COM1 to COM9 or a device path
-
 Exit status 0 on success, 1 when the module did not answer, 2 for a wrong
-command line or a port that cannot be opened.
-)";
+command line or a port that cannot be opened.)";
 
 } // namespace
 
-std::string_view UsageText(std::optional<Command> command) {
-    if (!command) {
-        return kToolUsage;
-    }
-    switch (*command) {
+std::string_view CommandSummary(Command command) {
+    switch (command) {
     case Command::Show:
-        return kShowUsage;
+        return "print every setting of a configuration file";
     case Command::Diff:
-        return kDiffUsage;
+        return "list the settings that differ between A and B;\n"
+               "each is a FILE or --port PORT (a module)";
     case Command::Read:
-        return kReadUsage;
+        return "read the module's configuration into FILE";
     case Command::Send:
-        return kSendUsage;
+        return "send FILE into the module, verify every block,\nrestart the module";
     case Command::Version:
-        return kVersionUsage;
+        return "ask the module for its version";
     }
-    return kToolUsage;
+    return "";
+}
+
+std::string_view CommandFooter(Command command) {
+    switch (command) {
+    case Command::Show:
+        return kShowFooter;
+    case Command::Diff:
+        return kDiffFooter;
+    case Command::Read:
+        return kReadFooter;
+    case Command::Send:
+        return kSendFooter;
+    case Command::Version:
+        return kVersionFooter;
+    }
+    return "";
 }
