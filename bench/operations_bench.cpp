@@ -72,9 +72,12 @@ int main() {
         image[i] = static_cast<std::uint8_t>(i * 7);
     }
     const bool allSucceeded =
-        Report("version", kConnectMs, [&] { return ShowModuleVersion(theLink, port, log); }) &
-        Report("send", kSendFloorMs, [&] { return SendConfiguration(theLink, image, port, log); }) &
-        Report("read", kReadFloorMs,
-               [&] { return ReadConfiguration(theLink, image, port, log, std::nullopt); });
+        Report("version", kConnectMs,
+               [&] { return ShowModuleVersion(theLink, port, log).Completed(); }) &
+        Report("send", kSendFloorMs,
+               [&] { return SendConfiguration(theLink, image, port, log).Completed(); }) &
+        Report("read", kReadFloorMs, [&] {
+            return ReadConfiguration(theLink, image, port, log, std::nullopt).Completed();
+        });
     return allSucceeded ? 0 : 1;
 }

@@ -4,6 +4,8 @@
 #include "link/port_handle.h"
 #include "platform/serial_port_system.h"
 
+#include <utility>
+
 CModuleLink theLink;
 
 namespace {
@@ -29,8 +31,10 @@ bool CModuleLink::OpenPortAt(const std::string& deviceName) {
 bool CModuleLink::OpenNamedPort(const std::string& name) {
     SerialPortSystem& system = ActiveSerialPortSystem();
     m_liFrequency = system.CounterFrequency();
-    g_hPort = system.Open(name).port;
+    SerialPortOpenResult opened = system.Open(name);
+    g_hPort = std::move(opened.port);
     if (!g_hPort) {
+        m_openFailure = std::move(opened.error);
         return false;
     }
     ConfigurePort(kModuleBaudRate);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/serial_port.h"
+
 #include <cstdint>
 #include <string>
 
@@ -20,6 +22,8 @@ public:
     // The same for a port given by its device path.
     bool OpenPortAt(const std::string& deviceName);
     void ClosePort();
+    // Why the last open failed; meaningless after one that succeeded.
+    const PortOpenError& OpenFailure() const { return m_openFailure; }
     // Microseconds from the counter value `start` to now; a thousand seconds when there is no
     // high-resolution counter, so that every pacing wait ends at once.
     double ElapsedMicroseconds(std::int64_t start);
@@ -49,6 +53,8 @@ private:
     bool WriteTimedByte(std::uint8_t byte);
     void WaitOutCharacter();
     void SendReadRequest(int length, int address);
+
+    PortOpenError m_openFailure;
 };
 
 extern CModuleLink theLink;

@@ -13,3 +13,8 @@ struct ModulePort {
     // When set, the port is this device and comDigit plays no part.
     std::string devicePath;
 };
+
+// How the log and the messages name the port: "COM3" or the device path.
+inline std::string PortName(const ModulePort& port) {
+    return port.devicePath.empty() ? std::string("COM") + port.comDigit : port.devicePath;
+}

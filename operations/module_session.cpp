@@ -4,10 +4,6 @@
 
 namespace {
 
-std::string PortName(const ModulePort& port) {
-    return port.devicePath.empty() ? std::string("COM") + port.comDigit : port.devicePath;
-}
-
 bool OpenModulePort(CModuleLink& link, const ModulePort& port) {
     return port.devicePath.empty() ? link.OpenPort(port.comDigit)
                                    : link.OpenPortAt(port.devicePath);
@@ -15,21 +11,31 @@ bool OpenModulePort(CModuleLink& link, const ModulePort& port) {
 
 } // namespace
 
-bool OpenSession(CModuleLink& link, const ModulePort& port, OperationLog& log,
-                 VersionReply& reply) {
-    const std::string name = PortName(port);
-    log.AppendToLogPane("Otwarcie portu " + name + "\r\n");
+OperationResult OpenSession(CModuleLink& link, const ModulePort& port, OperationLog& log,
+                            VersionReply& reply) {
+    log.AppendToLogPane("Otwarcie portu " + PortName(port) + "\r\n");
     if (!OpenModulePort(link, port)) {
         log.AppendToLogPane("Błąd otwarcia portu !\r\n");
-        ShowMessageBox("Błąd otwarcia portu " + name + " !");
-        return false;
+        OperationResult result =
+            FailedAt(OperationStage::PortNotOpened, "Błąd otwarcia portu " + PortName(port) + " !");
+        result.portError = link.OpenFailure();
+        return result;
     }
     log.AppendToLogPane("Nawiązywanie połączenia...\r\n");
     if (!link.Connect(reply.data())) {
-        ShowMessageBox("Brak połączenia.");
+        const OperationResult result = FailedAt(OperationStage::NoContact, "Brak połączenia.");
         log.AppendToLogPane("Brak połączenia z modułem.\r\n");
         link.ClosePort();
-        return false;
+        return result;
     }
-    return true;
+    return {};
+}
+
+OperationResult FailedAt(OperationStage stage, const std::string& message, int block) {
+    ShowMessageBox(message);
+    OperationResult result;
+    result.stage = stage;
+    result.block = block;
+    result.message = message;
+    return result;
 }

@@ -14,13 +14,15 @@ std::string ReplyText(const VersionReply& reply) {
 
 } // namespace
 
-bool ShowModuleVersion(CModuleLink& link, const ModulePort& port, OperationLog& log) {
+OperationResult ShowModuleVersion(CModuleLink& link, const ModulePort& port, OperationLog& log) {
     log.ClearLogPane();
     VersionReply reply{};
-    if (!OpenSession(link, port, log, reply)) {
-        return false;
+    OperationResult result = OpenSession(link, port, log, reply);
+    if (!result.Completed()) {
+        return result;
     }
-    log.AppendToLogPane("Wersja modułu : " + ReplyText(reply) + "\r\n");
+    result.version = ReplyText(reply);
+    log.AppendToLogPane("Wersja modułu : " + result.version + "\r\n");
     link.ClosePort();
-    return true;
+    return result;
 }

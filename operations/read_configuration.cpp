@@ -2,7 +2,6 @@
 
 #include "operations/module_session.h"
 #include "platform/file_io.h"
-#include "platform/message_box.h"
 
 #include <algorithm>
 #include <string>
@@ -14,19 +13,18 @@ constexpr int kBlockLength = 128;
 
 using ModuleMemory = std::array<std::uint8_t, kModuleMemorySize>;
 
-bool ReadBlocks(CModuleLink& link, ModuleMemory& memory, OperationLog& log) {
-    for (int block = 0; block < kBlockCount; ++block) {
-        const std::string number = std::to_string(block + 1);
+OperationResult ReadBlocks(CModuleLink& link, ModuleMemory& memory, OperationLog& log) {
+    for (int block = 1; block <= kBlockCount; ++block) {
+        const std::string number = std::to_string(block);
         log.AppendToLogPane("Odczyt bloku " + number + "...\r\n");
         link.FlushInput();
-        const int address = block * kBlockLength;
+        const int address = (block - 1) * kBlockLength;
         link.ReadMemory(memory.data() + address, kBlockLength, address);
         if (link.m_bBusy) {
-            ShowMessageBox("Błąd odczytu " + number + ".");
-            return false;
+            return FailedAt(OperationStage::BlockNotRead, "Błąd odczytu " + number + ".", block);
         }
     }
-    return true;
+    return {};
 }
 
 // Nothing is shown when the dump cannot be written: the read itself succeeded.
@@ -41,25 +39,26 @@ void WriteRawDump(const std::filesystem::path& path, const ModuleMemory& memory)
 
 } // namespace
 
-bool ReadConfiguration(CModuleLink& link, ConfigImage& image, const ModulePort& port,
-                       OperationLog& log, const std::optional<std::filesystem::path>& rawDumpPath) {
+OperationResult ReadConfiguration(CModuleLink& link, ConfigImage& image, const ModulePort& port,
+                                  OperationLog& log,
+                                  const std::optional<std::filesystem::path>& rawDumpPath) {
     log.ClearLogPane();
     VersionReply reply{};
-    if (!OpenSession(link, port, log, reply)) {
-        return false;
+    if (OperationResult session = OpenSession(link, port, log, reply); !session.Completed()) {
+        return session;
     }
     ModuleMemory memory{};
-    const bool complete = ReadBlocks(link, memory, log);
-    if (complete) {
+    const OperationResult result = ReadBlocks(link, memory, log);
+    if (result.Completed()) {
         log.AppendToLogPane("Odczyt konfiguracji zakończony.\r\n");
     }
     link.ClosePort();
-    if (!complete) {
-        return false;
+    if (!result.Completed()) {
+        return result;
     }
     std::copy(memory.begin(), memory.end(), image.begin());
     if (rawDumpPath) {
         WriteRawDump(*rawDumpPath, memory);
     }
-    return true;
+    return result;
 }

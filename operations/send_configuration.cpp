@@ -1,7 +1,6 @@
 #include "operations/send_configuration.h"
 
 #include "operations/module_session.h"
-#include "platform/message_box.h"
 #include "platform/serial_port_system.h"
 
 #include <algorithm>
@@ -66,29 +65,40 @@ bool SendBlockWithRetries(CModuleLink& link, ConfigImage& image, const SendBlock
         log.AppendToLogPane("Ponowny zapis.\r\n");
         ActiveSerialPortSystem().Sleep(kPauseBeforeRewriteMs);
     }
-    ShowMessageBox("Błąd weryfikacji " + std::to_string(block.number));
     return false;
+}
+
+OperationResult SendBlocks(CModuleLink& link, ConfigImage& image, OperationLog& log) {
+    for (const SendBlock& block : kBlocks) {
+        if (!SendBlockWithRetries(link, image, block, log)) {
+            OperationResult result =
+                FailedAt(OperationStage::BlockNotVerified,
+                         "Błąd weryfikacji " + std::to_string(block.number), block.number);
+            result.blocksWritten = block.number;
+            return result;
+        }
+    }
+    OperationResult result;
+    result.blocksWritten = std::size(kBlocks);
+    return result;
 }
 
 } // namespace
 
-bool SendConfiguration(CModuleLink& link, ConfigImage& image, const ModulePort& port,
-                       OperationLog& log) {
+OperationResult SendConfiguration(CModuleLink& link, ConfigImage& image, const ModulePort& port,
+                                  OperationLog& log) {
     log.ClearLogPaneAndText();
     VersionReply reply{};
-    if (!OpenSession(link, port, log, reply)) {
-        return false;
+    if (OperationResult session = OpenSession(link, port, log, reply); !session.Completed()) {
+        return session;
     }
-    for (const SendBlock& block : kBlocks) {
-        if (!SendBlockWithRetries(link, image, block, log)) {
-            link.ClosePort();
-            return false;
-        }
+    const OperationResult result = SendBlocks(link, image, log);
+    if (result.Completed()) {
+        log.AppendToLogPane("Ładowanie konfiguracji zakończone.\r\n");
+        log.AppendToLogPane("Restart modułu z nową konfiguracją...");
+        link.RestartModule();
+        log.AppendToLogPane("OK.\r\n");
     }
-    log.AppendToLogPane("Ładowanie konfiguracji zakończone.\r\n");
-    log.AppendToLogPane("Restart modułu z nową konfiguracją...");
-    link.RestartModule();
-    log.AppendToLogPane("OK.\r\n");
     link.ClosePort();
-    return true;
+    return result;
 }

@@ -7,6 +7,7 @@
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <system_error>
 #include <termios.h>
 #include <unistd.h>
 
@@ -168,6 +169,32 @@ bool TakeExclusively(int fd) {
     return flock(fd, LOCK_EX | LOCK_NB) == 0 && ioctl(fd, TIOCEXCL) == 0;
 }
 
+// ENXIO and ENODEV name a device node whose hardware has gone, such as an unplugged adapter. A
+// lock held by another program fails with EWOULDBLOCK, another program's exclusive mode with
+// EBUSY. ENOTTY comes from asking a file that is no terminal for exclusive mode.
+PortOpenReason ReasonFor(int error) {
+    switch (error) {
+    case ENOENT:
+    case ENXIO:
+    case ENODEV:
+        return PortOpenReason::NoSuchDevice;
+    case EACCES:
+    case EPERM:
+        return PortOpenReason::AccessDenied;
+    case EBUSY:
+    case EWOULDBLOCK:
+        return PortOpenReason::InUse;
+    case ENOTTY:
+        return PortOpenReason::NotASerialPort;
+    default:
+        return PortOpenReason::Other;
+    }
+}
+
+SerialPortOpenResult OpenFailed(int error) {
+    return {nullptr, {ReasonFor(error), std::generic_category().message(error)}};
+}
+
 } // namespace
 
 SerialPortOpenResult OpenSerialPortDevice(const std::string& name) {
@@ -175,12 +202,12 @@ SerialPortOpenResult OpenSerialPortDevice(const std::string& name) {
     // Non-blocking, so opening a line without carrier does not wait for one.
     const int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        return {nullptr, errno};
+        return OpenFailed(errno);
     }
     if (!TakeExclusively(fd)) {
         const int error = errno;
         close(fd);
-        return {nullptr, error};
+        return OpenFailed(error);
     }
-    return {std::make_unique<PosixSerialPort>(fd), 0};
+    return {std::make_unique<PosixSerialPort>(fd), {}};
 }

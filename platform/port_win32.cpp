@@ -1,5 +1,7 @@
 #include "platform/serial_port_device.h"
 
+#include <iterator>
+#include <string>
 #include <windows.h>
 
 namespace {
@@ -90,6 +92,34 @@ private:
     DCB m_dcb{};
 };
 
+// A COM port that another program holds refuses an exclusive open with access denied, so on a
+// serial port that error means in use, not a lack of rights.
+PortOpenReason ReasonFor(DWORD error) {
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+        return PortOpenReason::NoSuchDevice;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+        return PortOpenReason::InUse;
+    default:
+        return PortOpenReason::Other;
+    }
+}
+
+// The system's description in the user's language, as UTF-8 without the closing line break.
+std::string SystemText(DWORD error) {
+    wchar_t wide[512] = {};
+    const DWORD length =
+        FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
+                       0, wide, static_cast<DWORD>(std::size(wide)), nullptr);
+    char text[1024] = {};
+    const int size = WideCharToMultiByte(CP_UTF8, 0, wide, static_cast<int>(length), text,
+                                         static_cast<int>(sizeof text), nullptr, nullptr);
+    std::string utf8(text, static_cast<std::size_t>(size > 0 ? size : 0));
+    return utf8.substr(0, utf8.find_last_not_of("\r\n .") + 1);
+}
+
 } // namespace
 
 SerialPortOpenResult OpenSerialPortDevice(const std::string& name) {
@@ -97,7 +127,8 @@ SerialPortOpenResult OpenSerialPortDevice(const std::string& name) {
     HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
-        return {nullptr, static_cast<int>(GetLastError())};
+        const DWORD error = GetLastError();
+        return {nullptr, {ReasonFor(error), SystemText(error)}};
     }
-    return {std::make_unique<Win32SerialPort>(handle), 0};
+    return {std::make_unique<Win32SerialPort>(handle), {}};
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 // Total timeouts of a port, in milliseconds. A read of n bytes gives up after
 // readTotalMultiplierMs * n + readTotalConstantMs, a write of n bytes after
@@ -38,8 +39,17 @@ public:
     virtual void Close() = 0;
 };
 
-// The outcome of opening a device: the port, or the system's error number when it failed.
+// Why a device could not be opened, told the same way on every system.
+enum class PortOpenReason { NoSuchDevice, AccessDenied, InUse, NotASerialPort, Other };
+
+struct PortOpenError {
+    PortOpenReason reason = PortOpenReason::Other;
+    // The system's own description of the error, in UTF-8.
+    std::string systemText;
+};
+
+// The outcome of opening a device: the port, or why it could not be opened.
 struct SerialPortOpenResult {
     std::unique_ptr<SerialPort> port;
-    int systemError = 0;
+    PortOpenError error;
 };

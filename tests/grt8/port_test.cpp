@@ -1,25 +1,23 @@
-#include "link/module_link.h"
-#include "link/port_handle.h"
 #include "tests/core/scratch_serial_devices.h"
-#include "tests/core/temporary_folder.h"
 #include "tools/grt8/grt8_tool.h"
 #include "tools/grt8/port_argument.h"
 #include "tools/grt8/port_diagnosis.h"
-#include "tools/grt8/port_open_recorder.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <cerrno>
 #include <cstdlib>
-#include <fcntl.h>
 #include <sstream>
-#include <unistd.h>
 
 namespace {
 
 bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
+}
+
+std::string Explain(const ModulePort& port, PortOpenReason reason,
+                    const std::string& systemText = "") {
+    return ExplainPortOpenFailure(port, {reason, systemText});
 }
 
 // GRT8_COMn as a test needs it, put back as it was afterwards.
@@ -120,25 +118,27 @@ TEST(PortsCommandTest, ListsWhatEachComPortOpens) {
 
 TEST(PortDiagnosisTest, AMissingDeviceIsNamedWithWhatToCheck) {
     const ScratchSerialDevices scratch;
-    const std::string nothing = ExplainPortOpenFailure(ModulePort::Com('3'), ENOENT);
+    const std::string nothing = Explain(ModulePort::Com('3'), PortOpenReason::NoSuchDevice);
     EXPECT_TRUE(Contains(nothing, "COM3 has no device behind it")) << nothing;
     EXPECT_TRUE(Contains(nothing, "grt8 ports")) << nothing;
     EXPECT_TRUE(Contains(nothing, "GRT8_COM3=/dev/ttyUSB0")) << nothing;
 
     const ComMapping mapped("GRT8_COM3", "/dev/ttyUSB7");
-    const std::string com = ExplainPortOpenFailure(ModulePort::Com('3'), ENOENT);
+    const std::string com = Explain(ModulePort::Com('3'), PortOpenReason::NoSuchDevice);
     EXPECT_TRUE(Contains(com, "COM3 (/dev/ttyUSB7) does not exist")) << com;
 
-    const std::string device = ExplainPortOpenFailure(ModulePort::Device("/dev/ttyUSB9"), ENOENT);
+    const std::string device =
+        Explain(ModulePort::Device("/dev/ttyUSB9"), PortOpenReason::NoSuchDevice);
     EXPECT_TRUE(Contains(device, "/dev/ttyUSB9 does not exist")) << device;
     EXPECT_TRUE(Contains(device, "plugged in")) << device;
 
-    const std::string relative = ExplainPortOpenFailure(ModulePort::Device("null"), ENOENT);
+    const std::string relative = Explain(ModulePort::Device("null"), PortOpenReason::NoSuchDevice);
     EXPECT_TRUE(Contains(relative, "Did you mean /dev/null?")) << relative;
 }
 
 TEST(PortDiagnosisTest, PermissionDeniedPointsToTheSerialGroup) {
-    const std::string text = ExplainPortOpenFailure(ModulePort::Device("/dev/ttyUSB0"), EACCES);
+    const std::string text =
+        Explain(ModulePort::Device("/dev/ttyUSB0"), PortOpenReason::AccessDenied);
     EXPECT_TRUE(Contains(text, "permission denied for /dev/ttyUSB0")) << text;
     EXPECT_TRUE(Contains(text, "sudo adduser $USER dialout")) << text;
     EXPECT_TRUE(Contains(text, "log out and in again")) << text;
@@ -146,48 +146,12 @@ TEST(PortDiagnosisTest, PermissionDeniedPointsToTheSerialGroup) {
 
 TEST(PortDiagnosisTest, OtherFailuresSayWhatTheyAre) {
     const ModulePort port = ModulePort::Device("/dev/ttyUSB0");
-    EXPECT_TRUE(Contains(ExplainPortOpenFailure(port, EBUSY), "in use by another program"));
-    EXPECT_TRUE(Contains(ExplainPortOpenFailure(port, EWOULDBLOCK), "in use by another program"));
-    EXPECT_TRUE(Contains(ExplainPortOpenFailure(port, ENOTTY), "is not a serial port"));
-    EXPECT_TRUE(Contains(ExplainPortOpenFailure(port, EIO), "Input/output error"));
-}
-
-// The error number comes from the open itself, through the console's own link.
-class PortOpenRecorderTest : public ::testing::Test {
-protected:
-    void TearDown() override {
-        theLink.ClosePort();
-        g_hPort.reset();
-    }
-};
-
-TEST_F(PortOpenRecorderTest, KeepsTheErrorOfTheFailedOpen) {
-    TemporaryFolder folder;
-    WriteAllBytes(folder / "plain-file", {1, 2, 3});
-    PortOpenRecorder recorder;
-    EXPECT_FALSE(recorder.OpenFailure().has_value()) << "nothing opened yet";
-    EXPECT_FALSE(theLink.OpenPortAt((folder / "missing").string()));
-    EXPECT_EQ(recorder.OpenFailure(), ENOENT);
-    EXPECT_FALSE(theLink.OpenPortAt((folder / "plain-file").string()));
-    EXPECT_EQ(recorder.OpenFailure(), ENOTTY);
-}
-
-TEST_F(PortOpenRecorderTest, ASuccessfulOpenClearsTheErrorAndTheSystemIsPutBack) {
-    SerialPortSystem* const before = &ActiveSerialPortSystem();
-    const int master = posix_openpt(O_RDWR | O_NOCTTY);
-    ASSERT_GE(master, 0);
-    ASSERT_EQ(grantpt(master), 0);
-    ASSERT_EQ(unlockpt(master), 0);
-    {
-        PortOpenRecorder recorder;
-        EXPECT_EQ(&ActiveSerialPortSystem(), &recorder);
-        EXPECT_FALSE(theLink.OpenPortAt("/nonexistent/tty"));
-        EXPECT_TRUE(theLink.OpenPortAt(ptsname(master)));
-        EXPECT_FALSE(recorder.OpenFailure().has_value());
-        theLink.ClosePort();
-    }
-    EXPECT_EQ(&ActiveSerialPortSystem(), before);
-    close(master);
+    EXPECT_TRUE(Contains(Explain(port, PortOpenReason::InUse), "in use by another program"));
+    EXPECT_TRUE(Contains(Explain(port, PortOpenReason::NotASerialPort), "is not a serial port"));
+    EXPECT_TRUE(Contains(Explain(port, PortOpenReason::Other, "Input/output error"),
+                         "cannot open /dev/ttyUSB0: Input/output error."));
+    EXPECT_TRUE(Contains(Explain(ModulePort::Device("/dev/null"), PortOpenReason::NoSuchDevice),
+                         "/dev/null exists but no device answers behind it"));
 }
 
 } // namespace

@@ -69,10 +69,10 @@ private:
 SerialPortOpenResult FakeSerialLine::Open(const std::string& name) {
     openedName = name;
     if (!portExists) {
-        return {nullptr, 2};
+        return {nullptr, {PortOpenReason::NoSuchDevice, "No such file or directory"}};
     }
     isOpen = true;
-    return {std::make_unique<FakePort>(*this), 0};
+    return {std::make_unique<FakePort>(*this), {}};
 }
 
 std::int64_t FakeSerialLine::Counter() {

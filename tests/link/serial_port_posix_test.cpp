@@ -1,7 +1,6 @@
 #include "platform/serial_port_device.h"
 #include "pty_fixture.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
 #include <termios.h>
@@ -141,14 +140,15 @@ TEST_F(SerialPortPosixTest, AClosedPortReadsNothingWithoutWaiting) {
 
 TEST_F(SerialPortPosixTest, OpeningFailsWithTheReasonAndReleasesTheDeviceOnClose) {
     PtyPair pty;
-    EXPECT_EQ(OpenSerialPortDevice("/dev/grt8-no-such-port").systemError, ENOENT);
-    EXPECT_EQ(OpenSerialPortDevice("/dev/null").port, nullptr);
+    EXPECT_EQ(OpenSerialPortDevice("/dev/grt8-no-such-port").error.reason,
+              PortOpenReason::NoSuchDevice);
+    EXPECT_EQ(OpenSerialPortDevice("/dev/null").error.reason, PortOpenReason::NotASerialPort);
 
     SerialPortOpenResult first = OpenSerialPortDevice(pty.path());
     ASSERT_NE(first.port, nullptr);
     SerialPortOpenResult second = OpenSerialPortDevice(pty.path());
     EXPECT_EQ(second.port, nullptr);
-    EXPECT_EQ(second.systemError, EWOULDBLOCK);
+    EXPECT_EQ(second.error.reason, PortOpenReason::InUse);
 
     first.port->Close();
     EXPECT_NE(OpenSerialPortDevice(pty.path()).port, nullptr);

@@ -8,7 +8,7 @@ namespace {
 
 class ReadOperationTest : public OperationTest {
 protected:
-    bool Read(const std::optional<std::filesystem::path>& dump = std::nullopt) {
+    OperationResult Read(const std::optional<std::filesystem::path>& dump = std::nullopt) {
         return ReadConfiguration(link, image, ModulePort::Com('2'), log, dump);
     }
 
@@ -22,7 +22,7 @@ const std::string kReadLines = "Otwarcie portu COM2\r\nNawiązywanie połączeni
 
 TEST_F(ReadOperationTest, FillsTheModulesBytesAndKeepsTheRest) {
     StartModule(PatternMemory(7));
-    EXPECT_TRUE(Read());
+    EXPECT_TRUE(Read().Completed());
     EXPECT_EQ(log.pane, kReadLines + "Odczyt konfiguracji zakończony.\r\n");
     EXPECT_EQ(log.text, "earlier log text\r\n");
     EXPECT_TRUE(messageBoxes.empty());
@@ -34,7 +34,7 @@ TEST_F(ReadOperationTest, FillsTheModulesBytesAndKeepsTheRest) {
 
 TEST_F(ReadOperationTest, RetriesABlockUpToEightTimes) {
     StartModule(PatternMemory(7), BadCheckByte(2, 7));
-    EXPECT_TRUE(Read());
+    EXPECT_TRUE(Read().Completed());
     EXPECT_TRUE(messageBoxes.empty());
     EXPECT_EQ(image[200], PatternMemory(7)[200]);
 }
@@ -44,7 +44,9 @@ TEST_F(ReadOperationTest, AFailedBlockLeavesTheImageUntouched) {
     for (const sim::Faults& faults : {BadCheckByte(3, 8), ShortReply(3, 100)}) {
         messageBoxes.clear();
         StartModule(PatternMemory(7), faults);
-        EXPECT_FALSE(Read());
+        const OperationResult result = Read();
+        EXPECT_EQ(result.stage, OperationStage::BlockNotRead);
+        EXPECT_EQ(result.block, 3);
         EXPECT_EQ(messageBoxes, std::vector<std::string>{"Błąd odczytu 3."});
         EXPECT_EQ(log.pane, "Otwarcie portu COM2\r\nNawiązywanie połączenia...\r\n"
                             "Odczyt bloku 1...\r\nOdczyt bloku 2...\r\nOdczyt bloku 3...\r\n");
@@ -55,7 +57,7 @@ TEST_F(ReadOperationTest, AFailedBlockLeavesTheImageUntouched) {
 
 TEST_F(ReadOperationTest, NoContactLeavesTheImageUntouched) {
     StartModule(PatternMemory(7), Silent());
-    EXPECT_FALSE(Read());
+    EXPECT_EQ(Read().stage, OperationStage::NoContact);
     EXPECT_EQ(messageBoxes, std::vector<std::string>{"Brak połączenia."});
     EXPECT_EQ(image, before);
 }

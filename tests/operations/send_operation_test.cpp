@@ -7,7 +7,7 @@ namespace {
 
 class SendOperationTest : public OperationTest {
 protected:
-    bool Send() { return SendConfiguration(link, image, ModulePort::Com('1'), log); }
+    OperationResult Send() { return SendConfiguration(link, image, ModulePort::Com('1'), log); }
 
     bool ModuleHoldsTheImage(std::size_t from, std::size_t to) const {
         return std::equal(image.begin() + from, image.begin() + to, ModuleMemory().begin() + from);
@@ -32,7 +32,9 @@ const std::string kClosingLines =
 TEST_F(SendOperationTest, WritesVerifiesAndRestarts) {
     StartModule(PatternMemory(7));
     image[5] = 0x55;
-    EXPECT_TRUE(Send());
+    const OperationResult result = Send();
+    EXPECT_TRUE(result.Completed());
+    EXPECT_EQ(result.blocksWritten, 4);
     EXPECT_EQ(log.pane, kContactLines + BlockLines(1) + BlockLines(2) + BlockLines(3) +
                             BlockLines(4) + kClosingLines);
     EXPECT_EQ(log.text, "") << "a send empties the log text as well";
@@ -48,7 +50,7 @@ TEST_F(SendOperationTest, WritesVerifiesAndRestarts) {
 
 TEST_F(SendOperationTest, RewritesABlockUntilItReadsBackRight) {
     StartModule(PatternMemory(7), CorruptWrite(3, 2));
-    EXPECT_TRUE(Send());
+    EXPECT_TRUE(Send().Completed());
     EXPECT_EQ(log.pane, kContactLines + BlockLines(1) + BlockLines(2) + BlockLines(3, 2) +
                             BlockLines(4) + kClosingLines);
     EXPECT_TRUE(ModuleHoldsTheImage(3, 512));
@@ -59,7 +61,10 @@ TEST_F(SendOperationTest, GivesUpAfterFourAttemptsWithoutRestart) {
     StartModule(PatternMemory(7), CorruptWrite(2, 100));
     image[5] = 0x55;
     const double start = ElapsedSeconds();
-    EXPECT_FALSE(Send());
+    const OperationResult result = Send();
+    EXPECT_EQ(result.stage, OperationStage::BlockNotVerified);
+    EXPECT_EQ(result.block, 2);
+    EXPECT_EQ(result.blocksWritten, 2);
     EXPECT_EQ(log.pane, kContactLines + BlockLines(1) + BlockLines(2, 4));
     EXPECT_EQ(messageBoxes, std::vector<std::string>{"Błąd weryfikacji 2"});
     EXPECT_EQ(image[5], 0) << "byte 5 stays cleared after a failed send";
@@ -73,21 +78,21 @@ TEST_F(SendOperationTest, GivesUpAfterFourAttemptsWithoutRestart) {
 TEST_F(SendOperationTest, FirstBlockComparesOnlyFromByteSix) {
     sim::Memory memory = PatternMemory(7);
     StartModule(memory, CorruptWrite(1, 4));
-    EXPECT_FALSE(Send());
+    EXPECT_EQ(Send().block, 1);
     EXPECT_EQ(messageBoxes, std::vector<std::string>{"Błąd weryfikacji 1"});
 
     // Bytes 0-2 are never written and may differ from the image without a retry.
     messageBoxes.clear();
     StartModule(memory);
     image[0] = static_cast<std::uint8_t>(memory[0] + 1);
-    EXPECT_TRUE(Send());
+    EXPECT_TRUE(Send().Completed());
     EXPECT_TRUE(messageBoxes.empty());
     EXPECT_EQ(log.pane.find("Ponowny zapis."), std::string::npos);
 }
 
 TEST_F(SendOperationTest, ToleratesNoiseAfterEveryWrite) {
     StartModule(PatternMemory(7), NoiseAfterWrite(40));
-    EXPECT_TRUE(Send());
+    EXPECT_TRUE(Send().Completed());
     EXPECT_TRUE(messageBoxes.empty());
     EXPECT_TRUE(ModuleHoldsTheImage(3, 512));
     EXPECT_EQ(Restarts(), 1);
@@ -96,7 +101,9 @@ TEST_F(SendOperationTest, ToleratesNoiseAfterEveryWrite) {
 TEST_F(SendOperationTest, NoContactWritesNothing) {
     StartModule(PatternMemory(7), sim::Faults{}, "G8");
     image[5] = 0x55;
-    EXPECT_FALSE(Send());
+    const OperationResult result = Send();
+    EXPECT_EQ(result.stage, OperationStage::NoContact);
+    EXPECT_EQ(result.blocksWritten, 0);
     EXPECT_EQ(log.pane, kContactLines + "Brak połączenia z modułem.\r\n");
     EXPECT_EQ(messageBoxes, std::vector<std::string>{"Brak połączenia."});
     EXPECT_EQ(image[5], 0x55);

@@ -14,30 +14,18 @@
 
 namespace {
 
-constexpr std::string_view kVersionLine = "Wersja modułu : ";
-constexpr std::string_view kBlockWritten = "Zapis bloku";
-
-// " (Brak połączenia.)" after a failure's description, when a message named the fault.
-std::string Cause(const ModuleRun& run) {
-    return run.LastMessage().empty() ? "" : " (" + run.LastMessage() + ")";
+// " (Brak połączenia.)": the console's message that ended the operation.
+std::string Cause(const OperationResult& result) {
+    return " (" + result.message + ")";
 }
 
-bool ReadInto(ConfigImage& image, const ModulePort& port, OperationLog& log) {
+OperationResult ReadInto(ConfigImage& image, const ModulePort& port, OperationLog& log) {
     return ReadConfiguration(theLink, image, port, log, std::nullopt);
 }
 
-std::string VersionFromLog(const std::string& transcript) {
-    const std::size_t start = transcript.find(kVersionLine);
-    if (start == std::string::npos) {
-        return "";
-    }
-    const std::size_t textStart = start + kVersionLine.size();
-    return transcript.substr(textStart, transcript.find("\r\n", textStart) - textStart);
-}
-
-// A send that failed before its first block left the module as it was.
-std::string SendConsequence(const ModuleRun& run) {
-    if (run.Transcript().find(kBlockWritten) == std::string::npos) {
+// After a failed send. One that failed before its first block left the module as it was.
+std::string WhatTheModuleHolds(const OperationResult& result) {
+    if (result.blocksWritten == 0) {
         return "nothing was written to the module";
     }
     return "the module was not restarted and may hold part of the new configuration: send the "
@@ -57,11 +45,13 @@ int RunRead(const Invocation& invocation, const ConsoleStreams& streams) {
     }
     ConfigImage image{};
     ModuleRun run(streams);
-    const int status = run.Run(*argument.port, [&image](const ModulePort& port, OperationLog& log) {
-        return ReadInto(image, port, log);
-    });
+    const OperationResult result =
+        run.Run(*argument.port, [&image](const ModulePort& port, OperationLog& log) {
+            return ReadInto(image, port, log);
+        });
+    const int status = ExitStatus(result);
     if (status == kExitFailed) {
-        run.Report("reading from " + PortName(*argument.port) + " failed" + Cause(run) + "; " +
+        run.Report("reading from " + PortName(*argument.port) + " failed" + Cause(result) + "; " +
                    QuotedPath(output) + " was not written");
     }
     if (status != kExitSuccess) {
@@ -91,12 +81,14 @@ int RunSend(const Invocation& invocation, const ConsoleStreams& streams) {
     }
     ConfigImage image = load.file->image;
     ModuleRun run(streams);
-    const int status = run.Run(*argument.port, [&image](const ModulePort& port, OperationLog& log) {
-        return SendConfiguration(theLink, image, port, log);
-    });
+    const OperationResult result =
+        run.Run(*argument.port, [&image](const ModulePort& port, OperationLog& log) {
+            return SendConfiguration(theLink, image, port, log);
+        });
+    const int status = ExitStatus(result);
     if (status == kExitFailed) {
-        run.Report("sending to " + PortName(*argument.port) + " failed" + Cause(run) + "; " +
-                   SendConsequence(run));
+        run.Report("sending to " + PortName(*argument.port) + " failed" + Cause(result) + "; " +
+                   WhatTheModuleHolds(result));
     } else if (status == kExitSuccess) {
         run.Report(QuotedPath(path) + " sent to " + PortName(*argument.port));
     }
@@ -109,13 +101,15 @@ int RunVersion(const Invocation& invocation, const ConsoleStreams& streams) {
         return Refuse(streams, argument.error);
     }
     ModuleRun run(streams);
-    const int status = run.Run(*argument.port, [](const ModulePort& port, OperationLog& log) {
-        return ShowModuleVersion(theLink, port, log);
-    });
+    const OperationResult result =
+        run.Run(*argument.port, [](const ModulePort& port, OperationLog& log) {
+            return ShowModuleVersion(theLink, port, log);
+        });
+    const int status = ExitStatus(result);
     if (status == kExitSuccess) {
-        streams.out << WithoutControlCharacters(VersionFromLog(run.Transcript())) << "\n";
+        streams.out << WithoutControlCharacters(result.version) << "\n";
     } else if (status == kExitFailed) {
-        run.Report("no answer from " + PortName(*argument.port) + Cause(run) +
+        run.Report("no answer from " + PortName(*argument.port) + Cause(result) +
                    ": check that the module is powered and connected to that port");
     }
     return status;
@@ -124,11 +118,12 @@ int RunVersion(const Invocation& invocation, const ConsoleStreams& streams) {
 std::optional<ConfigImage> ReadFromModule(const ModulePort& port, const ConsoleStreams& streams) {
     ConfigImage image{};
     ModuleRun run(streams);
-    const int status = run.Run(port, [&image](const ModulePort& opened, OperationLog& log) {
-        return ReadInto(image, opened, log);
-    });
-    if (status != kExitSuccess) {
-        run.Report("reading from " + PortName(port) + " failed" + Cause(run));
+    const OperationResult result =
+        run.Run(port, [&image](const ModulePort& opened, OperationLog& log) {
+            return ReadInto(image, opened, log);
+        });
+    if (!result.Completed()) {
+        run.Report("reading from " + PortName(port) + " failed" + Cause(result));
         return std::nullopt;
     }
     return image;

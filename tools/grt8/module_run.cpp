@@ -6,26 +6,24 @@
 ModuleRun::ModuleRun(const ConsoleStreams& streams)
     : m_log(streams.err, streams.errIsTerminal),
       m_previousHandler(
-          SetMessageBoxHandler([this](const std::string& text) { ShowMessage(text); })) {}
+          SetMessageBoxHandler([this](const std::string& text) { m_log.WriteMessage(text); })) {}
 
 ModuleRun::~ModuleRun() {
     SetMessageBoxHandler(m_previousHandler);
 }
 
-void ModuleRun::ShowMessage(const std::string& text) {
-    m_lastMessage = text;
-    m_log.WriteMessage(text);
+OperationResult ModuleRun::Run(const ModulePort& port, const Operation& operation) {
+    OperationResult result = operation(port, m_log);
+    m_log.Finish();
+    if (result.stage == OperationStage::PortNotOpened) {
+        Report(ExplainPortOpenFailure(port, result.portError));
+    }
+    return result;
 }
 
-int ModuleRun::Run(const ModulePort& port, const Operation& operation) {
-    const bool completed = operation(port, m_log);
-    m_log.Finish();
-    if (completed) {
+int ExitStatus(const OperationResult& result) {
+    if (result.Completed()) {
         return kExitSuccess;
     }
-    if (const std::optional<int> openError = m_recorder.OpenFailure()) {
-        Report(ExplainPortOpenFailure(port, *openError));
-        return kExitRefused;
-    }
-    return kExitFailed;
+    return result.stage == OperationStage::PortNotOpened ? kExitRefused : kExitFailed;
 }

@@ -39,10 +39,6 @@ PortArgument ParsePortArgument(std::string_view text) {
                               "port give its device path, such as /dev/ttyUSB0"};
 }
 
-std::string PortName(const ModulePort& port) {
-    return port.devicePath.empty() ? std::string("COM") + port.comDigit : port.devicePath;
-}
-
 std::string PortDevicePath(const ModulePort& port) {
     return SerialPortDevicePath(PortName(port));
 }

@@ -15,8 +15,5 @@ struct PortArgument {
 // "COM1" to "COM9" (in any case) are the console's ports; anything else is a device path.
 PortArgument ParsePortArgument(std::string_view text);
 
-// How the log names the port: "COM3" or the device path.
-std::string PortName(const ModulePort& port);
-
 // The device the port opens, after the console's mapping of COMn.
 std::string PortDevicePath(const ModulePort& port);

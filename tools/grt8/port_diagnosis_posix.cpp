@@ -3,7 +3,6 @@
 #include "tools/grt8/escaping.h"
 #include "tools/grt8/port_argument.h"
 
-#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <grp.h>
@@ -12,11 +11,6 @@
 namespace {
 
 constexpr char kSerialGroup[] = "dialout";
-
-std::string DeviceDescription(const ModulePort& port) {
-    const std::string device = WithoutControlCharacters(PortDevicePath(port));
-    return port.devicePath.empty() ? PortName(port) + " (" + device + ")" : device;
-}
 
 // The group that owns the device, the one a user must join to open it.
 std::string DeviceGroup(const std::string& devicePath) {
@@ -55,7 +49,9 @@ std::string NothingBehind(const ModulePort& port) {
            OtherDeviceHint(port);
 }
 
-std::string Missing(const ModulePort& port) {
+} // namespace
+
+std::string MissingDeviceAdvice(const ModulePort& port) {
     if (port.devicePath.empty() && PortDevicePath(port).empty()) {
         return NothingBehind(port);
     }
@@ -69,35 +65,9 @@ std::string Missing(const ModulePort& port) {
     return text + OtherDeviceHint(port);
 }
 
-std::string NoPermission(const ModulePort& port) {
+std::string AccessDeniedAdvice(const ModulePort& port) {
     const std::string group = DeviceGroup(PortDevicePath(port));
     return "permission denied for " + DeviceDescription(port) +
            ". Serial devices can be opened by the members of the group '" + group +
            "': join it with\n  sudo adduser $USER " + group + "\nthen log out and in again.";
-}
-
-} // namespace
-
-std::string ExplainPortOpenFailure(const ModulePort& port, int systemError) {
-    switch (systemError) {
-    case ENOENT:
-        return Missing(port);
-    case EACCES:
-    case EPERM:
-        return NoPermission(port);
-    case EBUSY:
-    case EWOULDBLOCK:
-        return DeviceDescription(port) +
-               " is in use by another program (the console, a terminal program or another "
-               "grt8). Close it and try again.";
-    case ENOTTY:
-        return DeviceDescription(port) + " is not a serial port.";
-    case ENXIO:
-    case ENODEV:
-        return DeviceDescription(port) +
-               " exists but no device answers behind it: the adapter may have been unplugged. "
-               "Plug it in again and try again.";
-    default:
-        return "cannot open " + DeviceDescription(port) + ": " + std::strerror(systemError) + ".";
-    }
 }

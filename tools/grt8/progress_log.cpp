@@ -46,7 +46,6 @@ std::string WithUnixLineEnds(const std::string& text) {
 
 void ProgressLog::AppendToLogPane(const std::string& text) {
     EndRepeats();
-    m_transcript += text;
     if (!m_terminal) {
         AppendPlain(text);
         return;

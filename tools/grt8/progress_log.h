@@ -25,8 +25,6 @@ public:
     void WriteMessage(const std::string& text);
     // Ends the bar and any unfinished line, so what follows starts on a line of its own.
     void Finish();
-    // Everything the operation logged, as it logged it.
-    const std::string& Transcript() const { return m_transcript; }
 
 private:
     void WriteOwnLine(const std::string& line);
@@ -41,7 +39,6 @@ private:
 
     std::ostream& m_out;
     bool m_terminal;
-    std::string m_transcript;
     // Plain: whether the last text written left its line open.
     bool m_midLine = false;
     // Terminal: the text of the line not yet ended, shown on the status line.
