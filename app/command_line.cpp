@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace {
 
@@ -9,7 +10,10 @@ constexpr std::size_t kLongestFileName = 1023;
 
 } // namespace
 
-std::string ArgumentText(int argc, const char* const* argv) {
+std::optional<std::string> ArgumentText(int argc, const char* const* argv) {
+    if (argc < 2) {
+        return std::nullopt;
+    }
     std::string text;
     for (int i = 1; i < argc; ++i) {
         if (i > 1) {
@@ -20,17 +24,17 @@ std::string ArgumentText(int argc, const char* const* argv) {
     return text;
 }
 
-std::string StartupFileName(std::string_view argumentText) {
-    if (argumentText.empty()) {
+std::string StartupFileName(const std::optional<std::string>& argumentText) {
+    if (!argumentText) {
         return std::string(kDefaultFileName);
     }
-    const std::string_view considered = argumentText.substr(0, kLongestFileName);
+    const std::string considered = argumentText->substr(0, kLongestFileName);
     std::string name;
     std::copy_if(considered.begin(), considered.end(), std::back_inserter(name),
                  [](char c) { return c != '"'; });
     return name;
 }
 
-bool HasEepromSwitch(std::string_view argumentText) {
-    return argumentText.find("/eeprom") != std::string_view::npos;
+bool HasEepromSwitch(const std::optional<std::string>& argumentText) {
+    return argumentText && argumentText->find("/eeprom") != std::string::npos;
 }

@@ -2,7 +2,8 @@
 
 #include "app/console_dlg.h"
 
-CConsoleApp::CConsoleApp(std::string argumentText) : m_argumentText(std::move(argumentText)) {}
+CConsoleApp::CConsoleApp(std::optional<std::string> argumentText)
+    : m_argumentText(std::move(argumentText)) {}
 
 bool CConsoleApp::InitInstance() {
     CConsoleDlg window(m_argumentText);

@@ -24,7 +24,7 @@ bool IsEscape(const QEvent* event) {
 
 } // namespace
 
-CConsoleDlg::CConsoleDlg(std::string argumentText, QWidget* parent)
+CConsoleDlg::CConsoleDlg(std::optional<std::string> argumentText, QWidget* parent)
     : CDialog(IDD_CONSOLE, parent), m_argumentText(std::move(argumentText)),
       m_editLog(Item<QPlainTextEdit>(IDC_LOG)), m_hIcon(ApplicationIcon()) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <string>
 
 class OperationLog;
@@ -19,8 +20,9 @@ extern char g_comPortDigit[2];
 // module and the log pane in which the commands report.
 class CConsoleDlg : public CDialog {
 public:
-    // argumentText: the command line after the program's name, as one text.
-    explicit CConsoleDlg(std::string argumentText, QWidget* parent = nullptr);
+    // argumentText: the command line after the program's name, as one text; nothing when
+    // there is no argument.
+    explicit CConsoleDlg(std::optional<std::string> argumentText, QWidget* parent = nullptr);
 
     ConfigImage& Image() { return m_image; }
     const CMenu& Menu() const { return m_menu; }
@@ -60,7 +62,7 @@ private:
     void TraceKey(const QString& trace);
     void RunOperation(const std::function<void(OperationLog&)>& operation);
 
-    std::string m_argumentText;
+    std::optional<std::string> m_argumentText;
     ConfigImage m_image{};
     QPlainTextEdit* m_editLog = nullptr;
     QIcon m_hIcon;

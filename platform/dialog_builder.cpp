@@ -47,6 +47,9 @@ QWidget* MakeEdit(const ControlTemplate& control, QWidget& parent) {
         edit->setVerticalScrollBarPolicy(Has(control, ControlStyle::VerticalScroll)
                                              ? Qt::ScrollBarAlwaysOn
                                              : Qt::ScrollBarAlwaysOff);
+        // No template asks for a horizontal scroll bar: a long line scrolls sideways with the
+        // caret, and no bar appears under the pane.
+        edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         edit->setFrameShape(Has(control, ControlStyle::Border) ? QFrame::StyledPanel
                                                                : QFrame::NoFrame);
         return edit;

@@ -14,13 +14,11 @@ std::optional<QString> RunFileDialog(FileDialogKind kind, QWidget* parent) {
     QFileDialog dialog(parent);
     dialog.setNameFilter(QStringLiteral("Pliki konfiguracji (*.GR8)"));
     dialog.setDefaultSuffix(QStringLiteral("gr8"));
-    if (kind == FileDialogKind::Save) {
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-    } else {
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-    }
+    // Open does not insist that the file exists either: a name typed for a missing file goes
+    // to the load, which then says that the file did not open.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(kind == FileDialogKind::Save ? QFileDialog::AcceptSave
+                                                      : QFileDialog::AcceptOpen);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Configures and builds one build folder: scripts/build.sh FOLDER [cmake options...]
+# Configures and builds with one of the presets in CMakePresets.json (default, asan, fuzz,
+# windows), each in a build folder of its own: scripts/build.sh PRESET [TARGET...]
+# Without targets it builds what the preset builds (for default and asan: everything).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-folder=$1
+preset=$1
 shift
-cmake -S "$root" -B "$root/$folder" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_COMPILE_WARNING_AS_ERROR=ON "$@" > "$root/$folder.configure.log" 2>&1 ||
-    { cat "$root/$folder.configure.log"; exit 1; }
-cmake --build "$root/$folder" -j "$(nproc)"
+log="$root/build-$preset.configure.log"
+(cd "$root" && cmake --preset "$preset") > "$log" 2>&1 || { cat "$log"; exit 1; }
+targets=()
+[ $# -gt 0 ] && targets=(--target "$@")
+(cd "$root" && cmake --build --preset "$preset" -j "$(nproc)" "${targets[@]}")

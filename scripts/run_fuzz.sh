@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets in build-fuzz (clang, AddressSanitizer, UndefinedBehaviorSanitizer)
-# and runs each on a copy of its committed seed corpus, so a run never adds files to the tree.
+# Builds the libFuzzer targets with the fuzz preset in build-fuzz (clang, AddressSanitizer,
+# UndefinedBehaviorSanitizer) and runs each on a copy of its committed seed corpus, so a run
+# never adds files to the tree.
 #   scripts/run_fuzz.sh [SECONDS] [TARGET...]
 # SECONDS per target (default 15); TARGET is a name such as config_file (default: all). Fails
 # when any target finds a fault; the input that shows it is kept in build-fuzz/findings/TARGET.
@@ -12,14 +13,8 @@ targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=(config_file phone_number sms_text link_replies frame_parser)
 
 build="$root/build-fuzz"
-compiler=$(command -v clang++-14 || command -v clang++ || true)
-[ -n "$compiler" ] || { echo "run_fuzz: clang++ is missing (scripts/install_deps.sh)"; exit 1; }
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER="$compiler" \
-        -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DGRT8_FUZZ=ON -DGRT8_WITH_QT=OFF \
-        > "$build.configure.log" 2>&1 || { cat "$build.configure.log"; exit 1; }
-fi
-cmake --build "$build" -j 2 --target grt8_fuzz
+command -v clang++ > /dev/null || { echo "run_fuzz: clang++ is missing (scripts/install_deps.sh)"; exit 1; }
+"$root/scripts/build.sh" fuzz
 
 work=$(mktemp -d /tmp/grt8_fuzz.XXXXXX)
 trap 'rm -rf "$work"' EXIT

@@ -2,16 +2,11 @@
 
 #include <chrono>
 #include <csignal>
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
+#include <fcntl.h>
 #include <poll.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace {
 
@@ -21,32 +16,16 @@ constexpr char kAnnouncement[] = "GRT8_COM1=";
 } // namespace
 
 SimProcess::SimProcess(const std::string& simPath, const std::vector<std::string>& options) {
-    char errorTemplate[] = "/tmp/grt8_sim_stderr_XXXXXX";
-    const int errorFd = mkstemp(errorTemplate);
-    m_errorFile = errorTemplate;
     int output[2];
-    if (errorFd < 0 || pipe(output) != 0) {
+    // Close-on-exec, so that only the simulator holds the writing end and no other child
+    // keeps the pipe open.
+    if (pipe2(output, O_CLOEXEC) != 0) {
         return;
     }
     std::vector<std::string> arguments = {simPath};
     arguments.insert(arguments.end(), options.begin(), options.end());
-    std::vector<char*> argv;
-    for (std::string& argument : arguments) {
-        argv.push_back(argument.data());
-    }
-    argv.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, errorFd, STDERR_FILENO);
-    posix_spawn_file_actions_addclose(&actions, output[0]);
-    if (posix_spawn(&m_pid, simPath.c_str(), &actions, nullptr, argv.data(), environ) != 0) {
-        m_pid = -1;
-    }
-    posix_spawn_file_actions_destroy(&actions);
+    m_pid = SpawnChild(arguments, output[1], m_errors.fd());
     close(output[1]);
-    close(errorFd);
     if (m_pid > 0) {
         ReadAnnouncedPath(output[0]);
     }
@@ -55,7 +34,6 @@ SimProcess::SimProcess(const std::string& simPath, const std::vector<std::string
 
 SimProcess::~SimProcess() {
     Stop();
-    unlink(m_errorFile.c_str());
 }
 
 void SimProcess::ReadAnnouncedPath(int outputFd) {
@@ -83,7 +61,7 @@ int SimProcess::WaitForExit(double seconds) {
         int status = 0;
         if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
             m_pid = -1;
-            m_exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            m_exitStatus = ExitStatusOf(status);
             break;
         }
         if (std::chrono::steady_clock::now() > deadline) {
@@ -107,6 +85,5 @@ int SimProcess::Stop() {
 }
 
 std::string SimProcess::ErrorOutput() const {
-    std::ifstream file(m_errorFile);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    return m_errors.Contents();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tools/child_process.h"
+
 #include <string>
 #include <vector>
 
@@ -26,5 +28,5 @@ private:
     int m_pid = -1;
     int m_exitStatus = -1;
     std::string m_path;
-    std::string m_errorFile;
+    CaptureFile m_errors;
 };

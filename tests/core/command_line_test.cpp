@@ -4,9 +4,10 @@
 
 namespace {
 
-TEST(StartupFileName, DefaultsOnlyWhenTheCommandLineIsEmpty) {
-    EXPECT_EQ(StartupFileName(""), "default.gr8");
+TEST(StartupFileName, DefaultsOnlyWithoutAnyArgument) {
+    EXPECT_EQ(StartupFileName(std::nullopt), "default.gr8");
     EXPECT_EQ(StartupFileName("\"\""), "") << "two quotes name no file; the default is not tried";
+    EXPECT_EQ(StartupFileName(""), "") << "nor for an empty argument, the same quotes unquoted";
 }
 
 TEST(StartupFileName, DropsEveryQuoteAndKeepsEverythingElse) {
@@ -22,8 +23,10 @@ TEST(StartupFileName, ReadsAtMost1023Characters) {
 }
 
 TEST(ArgumentText, JoinsTheArgumentsAfterTheProgramName) {
-    const char* const noArguments[] = {"konsola_grt8"};
-    EXPECT_EQ(ArgumentText(1, noArguments), "");
+    const char* const programAndEmptyArgument[] = {"konsola_grt8", ""};
+    EXPECT_EQ(ArgumentText(1, programAndEmptyArgument), std::nullopt);
+    EXPECT_EQ(ArgumentText(2, programAndEmptyArgument), "")
+        << "an empty argument is still an argument";
     const char* const arguments[] = {"konsola_grt8", "C:\\Dane\\a b.gr8", "/eeprom"};
     EXPECT_EQ(ArgumentText(3, arguments), "C:\\Dane\\a b.gr8 /eeprom");
 }
@@ -33,6 +36,7 @@ TEST(EepromSwitch, IsACaseSensitiveSubstring) {
     EXPECT_TRUE(HasEepromSwitch("x/eepromy"));
     EXPECT_FALSE(HasEepromSwitch("a.gr8 /EEPROM"));
     EXPECT_FALSE(HasEepromSwitch(""));
+    EXPECT_FALSE(HasEepromSwitch(std::nullopt));
 }
 
 } // namespace

@@ -1,16 +1,13 @@
 #include "tests/fault_matrix/child_cases.h"
 
+#include "tools/child_process.h"
+
 #include <chrono>
 #include <csignal>
-#include <fcntl.h>
-#include <fstream>
-#include <spawn.h>
+#include <memory>
 #include <sstream>
 #include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
-
-extern char** environ;
 
 namespace {
 
@@ -21,36 +18,15 @@ constexpr auto kPollInterval = std::chrono::milliseconds(20);
 struct Child {
     std::size_t index = 0;
     pid_t pid = -1;
-    std::string outputFile;
-    Clock::time_point started;
+    std::unique_ptr<CaptureFile> output = std::make_unique<CaptureFile>();
+    Clock::time_point started = Clock::now();
     bool killed = false;
 };
-
-std::string OutputFileFor(std::size_t index) {
-    return "/tmp/grt8_fault_matrix_" + std::to_string(getpid()) + "_" + std::to_string(index) +
-           ".txt";
-}
 
 Child Spawn(const std::string& program, const std::string& name, std::size_t index) {
     Child child;
     child.index = index;
-    child.outputFile = OutputFileFor(index);
-    child.started = Clock::now();
-    std::vector<std::string> arguments = {program, "--case", name};
-    std::vector<char*> argv;
-    for (std::string& argument : arguments) {
-        argv.push_back(argument.data());
-    }
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, child.outputFile.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
-    if (posix_spawn(&child.pid, program.c_str(), &actions, nullptr, argv.data(), environ) != 0) {
-        child.pid = -1;
-    }
-    posix_spawn_file_actions_destroy(&actions);
+    child.pid = SpawnChild({program, "--case", name}, child.output->fd(), child.output->fd());
     return child;
 }
 
@@ -77,11 +53,7 @@ void ParseReport(const std::string& output, CaseResult& result) {
 CaseResult Finish(const Child& child, const std::string& name, int status) {
     CaseResult result;
     result.name = name;
-    std::ifstream file(child.outputFile);
-    std::stringstream output;
-    output << file.rdbuf();
-    unlink(child.outputFile.c_str());
-    ParseReport(output.str(), result);
+    ParseReport(child.output->Contents(), result);
     if (child.killed) {
         result.problems.push_back("still running after the time limit: killed");
     } else if (WIFSIGNALED(status)) {

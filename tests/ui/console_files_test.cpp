@@ -5,8 +5,11 @@
 #include "tests/core/temporary_folder.h"
 #include "tests/ui/ui_test_support.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -33,7 +36,7 @@ protected:
     }
     void TearDown() override { QDir::setCurrent(m_previousFolder); }
 
-    CConsoleDlg& Start(const std::string& argumentText) {
+    CConsoleDlg& Start(const std::optional<std::string>& argumentText = std::nullopt) {
         console = std::make_unique<CConsoleDlg>(argumentText);
         console->show();
         return *console;
@@ -63,7 +66,7 @@ TEST_F(ConsoleFilesTest, StartupLoadsAQuotedPathWithABlank) {
 
 TEST_F(ConsoleFilesTest, StartupLoadsDefaultFileFromTheWorkingFolder) {
     SaveFile(folder / "default.gr8", SampleImage(5));
-    CConsoleDlg& window = Start("");
+    CConsoleDlg& window = Start();
     EXPECT_EQ(window.Image(), SampleImage(5));
     EXPECT_EQ(Pane(), QStringLiteral("Ustawienia odczytane z pliku:\r\ndefault.gr8\r\n"));
 }
@@ -71,7 +74,7 @@ TEST_F(ConsoleFilesTest, StartupLoadsDefaultFileFromTheWorkingFolder) {
 TEST_F(ConsoleFilesTest, StartupSkipsNamesThatDoNotOpenWithoutAWord) {
     SaveFile(folder / "default.gr8", SampleImage(5));
     SaveFile(folder / "a.gr8", SampleImage(7));
-    for (const char* argumentText : {"\"\"", "a.gr8 /eeprom", "missing.gr8"}) {
+    for (const char* argumentText : {"\"\"", "", "a.gr8 /eeprom", "missing.gr8"}) {
         CConsoleDlg& window = Start(argumentText);
         EXPECT_EQ(window.Image(), ConfigImage{}) << argumentText;
         EXPECT_EQ(Pane(), QString()) << argumentText;
@@ -90,7 +93,7 @@ TEST_F(ConsoleFilesTest, StartupWithADamagedFileSaysSoAndKeepsAZeroImage) {
 TEST_F(ConsoleFilesTest, LoadReplacesTheImageAndLogsTheUpperCasePath) {
     const auto path = folder / "obiekt.gr8";
     SaveFile(path, SampleImage(9));
-    CConsoleDlg& window = Start("");
+    CConsoleDlg& window = Start();
     window.m_strLog = QStringLiteral("Wybrano port COM2\r\n");
     answers.Push(Q(path));
     window.SendCommand(ID_LOAD_FILE);
@@ -102,7 +105,7 @@ TEST_F(ConsoleFilesTest, LoadReplacesTheImageAndLogsTheUpperCasePath) {
 
 TEST_F(ConsoleFilesTest, LoadRefusesBadFilesAndKeepsImageAndLog) {
     WriteAllBytes(folder / "zly.gr8", std::vector<unsigned char>(700, 0x33));
-    CConsoleDlg& window = Start("");
+    CConsoleDlg& window = Start();
     window.Image() = SampleImage(11);
     window.m_strLog = QStringLiteral("Wybrano port COM2\r\n");
     window.AppendToLogPane(QStringLiteral("Odczyt bloku 1...\r\n"));
@@ -120,8 +123,31 @@ TEST_F(ConsoleFilesTest, LoadRefusesBadFilesAndKeepsImageAndLog) {
                                         "Błąd otwarcia pliku !"}));
 }
 
+// The real Open dialog takes a name typed for a missing file; the load then says it did not open.
+TEST_F(ConsoleFilesTest, OpenDialogTakesTheNameOfAMissingFile) {
+    CConsoleDlg& window = Start();
+    SetFileDialogHandler(nullptr);
+    const auto typeNameAndAccept = [&](QDialog& dialog) {
+        dynamic_cast<QFileDialog&>(dialog).selectFile(Q(folder / "brak.gr8"));
+        // A dialog that insisted on an existing file would stop on a warning of its own.
+        QTimer refusal;
+        QObject::connect(&refusal, &QTimer::timeout, [&] {
+            if (QWidget* warning = QApplication::activeModalWidget();
+                warning && warning != &dialog) {
+                warning->close();
+            }
+        });
+        refusal.start(50);
+        dialog.accept();
+    };
+    const bool shown =
+        WithNextModalDialog([&] { window.SendCommand(ID_LOAD_FILE); }, typeNameAndAccept);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(messages.texts, std::vector<std::string>{"Błąd otwarcia pliku !"});
+}
+
 TEST_F(ConsoleFilesTest, SaveCreatesAnUpperCaseNameAndLogsIt) {
-    CConsoleDlg& window = Start("");
+    CConsoleDlg& window = Start();
     window.Image() = SampleImage(13);
     window.Image()[1022] = 0;
     answers.Push(Q(folder / "obiekt.gr8"));
@@ -138,7 +164,7 @@ TEST_F(ConsoleFilesTest, SaveCreatesAnUpperCaseNameAndLogsIt) {
 
 TEST_F(ConsoleFilesTest, SaveWritesOverTheChosenExistingFile) {
     SaveFile(folder / "stary.gr8", SampleImage(3));
-    CConsoleDlg& window = Start("");
+    CConsoleDlg& window = Start();
     window.Image() = SampleImage(17);
     answers.Push(Q(folder / "stary.gr8"));
     window.SendCommand(ID_SAVE_FILE);
@@ -149,7 +175,7 @@ TEST_F(ConsoleFilesTest, SaveWritesOverTheChosenExistingFile) {
 }
 
 TEST_F(ConsoleFilesTest, FailedSaveSaysSoAndLogsNothing) {
-    CConsoleDlg& window = Start("");
+    CConsoleDlg& window = Start();
     window.m_strLog = QStringLiteral("Wybrano port COM3\r\n");
     window.RefreshLogPane();
     answers.Push(Q(folder / "brak" / "obiekt.gr8"));

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 namespace {
@@ -128,6 +129,16 @@ TEST_F(ConsoleWindowTest, LogLayersStaySeparateUntilRefreshed) {
     EXPECT_EQ(console.m_strLog, QStringLiteral("Zapisano konfigurację do pliku:\r\nA.GR8\r\n"));
     console.RefreshLogPane();
     EXPECT_EQ(Pane(), console.m_strLog);
+}
+
+// A long line scrolls sideways with the caret; the pane shows only its vertical scroll bar.
+TEST_F(ConsoleWindowTest, LogPaneScrollsALongLineWithoutAHorizontalBar) {
+    auto* pane = console.Item<QPlainTextEdit>(IDC_LOG);
+    console.AppendToLogPane(QString(400, QLatin1Char('x')));
+    QApplication::processEvents();
+    EXPECT_GT(pane->horizontalScrollBar()->value(), 0) << "the line's end is scrolled into view";
+    EXPECT_FALSE(pane->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(pane->verticalScrollBar()->isVisible());
 }
 
 TEST_F(ConsoleWindowTest, KeysAimedAtTheWindowLeaveNoTrace) {

@@ -42,7 +42,9 @@ bool WithNextModalDialog(const std::function<void()>& action,
         }
         seen = true;
         inspect(*dialog);
-        dialog->done(QDialog::Rejected);
+        if (dialog->isVisible()) {
+            dialog->done(QDialog::Rejected);
+        }
     });
     poll.start();
     action();

@@ -48,6 +48,7 @@ private:
 };
 
 // Runs action, which is expected to open a modal dialog; inspect is called with that dialog
-// once it is shown, and the dialog is then closed. Returns false when no dialog appeared.
+// once it is shown, and the dialog is then closed unless inspect closed it. Returns false when
+// no dialog appeared.
 bool WithNextModalDialog(const std::function<void()>& action,
                          const std::function<void(QDialog&)>& inspect);
