@@ -2,14 +2,14 @@
 
 #include "platform/dialog.h"
 
-#include <QString>
+#include <string>
 
 // Names the program and shows its version.
 class CAboutDlg : public CDialog {
 public:
-    explicit CAboutDlg(QWidget* parent = nullptr);
+    explicit CAboutDlg(CDialog* parent = nullptr);
 
-    QString m_strVersion;
+    std::string m_strVersion;
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;

@@ -1,13 +1,9 @@
 #include "app/console_dlg.h"
 
 #include "app/about_dlg.h"
-#include "platform/picture.h"
-#include "platform/system_menu.h"
 #include "resources/resource_ids.h"
 #include "resources/strings.h"
 
-#include <QKeyEvent>
-#include <QPlainTextEdit>
 #include <array>
 
 char g_comPortDigit[2] = {'1', '\0'};
@@ -17,21 +13,14 @@ namespace {
 constexpr std::array<int, 9> kComPortCommands = {ID_COM1, ID_COM2, ID_COM3, ID_COM4, ID_COM5,
                                                  ID_COM6, ID_COM7, ID_COM8, ID_COM9};
 
-bool IsEscape(const QEvent* event) {
-    return event->type() == QEvent::KeyPress &&
-           static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Escape;
-}
-
 } // namespace
 
-CConsoleDlg::CConsoleDlg(std::optional<std::string> argumentText, QWidget* parent)
-    : CDialog(IDD_CONSOLE, parent), m_argumentText(std::move(argumentText)),
-      m_editLog(Item<QPlainTextEdit>(IDC_LOG)), m_hIcon(ApplicationIcon()) {
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    m_editLog->installEventFilter(this);
-    m_menu.LoadMenu(IDR_CONSOLE_MENU, this, [this](int id) { SendCommand(id); });
-    SetMenuBar(m_menu.MenuBar());
+CConsoleDlg::CConsoleDlg(std::optional<std::string> argumentText)
+    : CDialog(IDD_CONSOLE), m_argumentText(std::move(argumentText)),
+      m_editLog(GetDlgItem(IDC_LOG)) {
+    MakeApplicationWindow();
+    m_menu.Load(IDR_CONSOLE_MENU);
+    SetMenu(m_menu);
     AddMenuHandlers();
 }
 
@@ -55,19 +44,16 @@ void CConsoleDlg::AddMenuHandlers() {
 
 void CConsoleDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    const std::string_view aboutLabel = LoadResourceString(IDS_ABOUTBOX);
-    AppendSystemMenuItem(
-        *this, IDM_ABOUTBOX,
-        QString::fromUtf8(aboutLabel.data(), static_cast<qsizetype>(aboutLabel.size())));
+    AppendSystemMenuItem(IDM_ABOUTBOX, std::string(LoadResourceString(IDS_ABOUTBOX)));
     m_menu.CheckMenuItem(ID_COM1, true);
-    setWindowIcon(m_hIcon);
+    SetIcon(IDR_MAINFRAME);
     LoadStartupFile();
     UpdateData(false);
 }
 
 void CConsoleDlg::OnComPort(char digit) {
     g_comPortDigit[0] = digit;
-    m_strLog = QStringLiteral("Wybrano port COM%1\r\n").arg(QChar::fromLatin1(digit));
+    m_strLog = std::string("Wybrano port COM") + digit + "\r\n";
     for (std::size_t i = 0; i < kComPortCommands.size(); ++i) {
         m_menu.CheckMenuItem(kComPortCommands[i], static_cast<char>('1' + i) == digit);
     }
@@ -85,38 +71,20 @@ void CConsoleDlg::OnExit() {
 }
 
 // Escape never closes the console, whether the pane or the window itself has the focus.
-bool CConsoleDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (IsEscape(event)) {
-        return true;
-    }
-    return CDialog::eventFilter(watched, event);
+bool CConsoleDlg::PreTranslateKeyDown(DialogKey key) {
+    return key == DialogKey::Escape;
 }
 
-void CConsoleDlg::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        return;
+void CConsoleDlg::OnKeyDown(bool typesCharacter) {
+    TraceKey("OnKeyDown ");
+    if (typesCharacter) {
+        TraceKey("OnChar ");
     }
-    if (!m_editLog->hasFocus()) {
-        TraceKey(QStringLiteral("OnKeyDown "));
-        if (!event->text().isEmpty()) {
-            TraceKey(QStringLiteral("OnChar "));
-        }
-    }
-    CDialog::keyPressEvent(event);
 }
 
 // A key aimed at the window rather than the pane is no command; its trace is replaced by the
 // log text at once.
-void CConsoleDlg::TraceKey(const QString& trace) {
-    AppendToLogPane(trace + QStringLiteral("\r\n"));
+void CConsoleDlg::TraceKey(const std::string& trace) {
+    AppendToLogPane(trace + "\r\n");
     UpdateData(false);
-}
-
-bool CConsoleDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
-    if (SystemMenuCommand(eventType, message) == IDM_ABOUTBOX) {
-        OnAbout();
-        *result = 0;
-        return true;
-    }
-    return CDialog::nativeEvent(eventType, message, result);
 }

@@ -2,16 +2,14 @@
 
 #include "config/config_image.h"
 #include "platform/dialog.h"
-#include "platform/menu_builder.h"
+#include "platform/edit.h"
+#include "platform/menu.h"
 
-#include <QIcon>
-#include <QString>
 #include <functional>
 #include <optional>
 #include <string>
 
 class OperationLog;
-class QPlainTextEdit;
 
 // The selected COM port: one digit '1' to '9' and a NUL, so it also serves as a text.
 extern char g_comPortDigit[2];
@@ -22,7 +20,7 @@ class CConsoleDlg : public CDialog {
 public:
     // argumentText: the command line after the program's name, as one text; nothing when
     // there is no argument.
-    explicit CConsoleDlg(std::optional<std::string> argumentText, QWidget* parent = nullptr);
+    explicit CConsoleDlg(std::optional<std::string> argumentText);
 
     ConfigImage& Image() { return m_image; }
     const CMenu& Menu() const { return m_menu; }
@@ -31,7 +29,7 @@ public:
     // and the pane, to which the module operations append.
     void RefreshLogPane();
     void ClearLogPane();
-    void AppendToLogPane(const QString& text);
+    void AppendToLogPane(const std::string& text);
 
     void OnLoadFile();
     void OnSaveFile();
@@ -46,26 +44,24 @@ public:
     void OnSmsTexts();
     void OnReportsControl();
 
-    QString m_strLog;
+    std::string m_strLog;
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;
     void OnInitDialog() override;
     void OnCancel() override;
-    void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+    bool PreTranslateKeyDown(DialogKey key) override;
+    void OnKeyDown(bool typesCharacter) override;
 
 private:
     void AddMenuHandlers();
     void LoadStartupFile();
-    void TraceKey(const QString& trace);
+    void TraceKey(const std::string& trace);
     void RunOperation(const std::function<void(OperationLog&)>& operation);
 
     std::optional<std::string> m_argumentText;
     ConfigImage m_image{};
-    QPlainTextEdit* m_editLog = nullptr;
-    QIcon m_hIcon;
+    CEdit m_editLog;
     CMenu m_menu;
     bool m_operationRunning = false;
     bool m_closeRequested = false;

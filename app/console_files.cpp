@@ -8,8 +8,8 @@
 
 namespace {
 
-QString Line(const QString& text) {
-    return text + QStringLiteral("\r\n");
+std::string Line(const std::string& text) {
+    return text + "\r\n";
 }
 
 } // namespace
@@ -17,29 +17,28 @@ QString Line(const QString& text) {
 // A rejected file leaves the image as it was and says so in the log; a file that does not
 // open is skipped without a word.
 void CConsoleDlg::LoadStartupFile() {
-    const QString name = QString::fromStdString(StartupFileName(m_argumentText));
+    const std::string name = StartupFileName(m_argumentText);
     switch (ReadConfigFile(ToFileSystemPath(name), m_image)) {
     case ReadResult::NotOpened:
         return;
     case ReadResult::Loaded:
-        m_strLog = Line(QStringLiteral("Ustawienia odczytane z pliku:")) + Line(name);
+        m_strLog = Line("Ustawienia odczytane z pliku:") + Line(name);
         return;
     case ReadResult::Rejected:
-        m_strLog = Line(QStringLiteral("Niewłaściwy format pliku !")) + Line(name);
+        m_strLog = Line("Niewłaściwy format pliku !") + Line(name);
         return;
     }
 }
 
 void CConsoleDlg::OnLoadFile() {
-    const std::optional<QString> chosen = AskFileName(FileDialogKind::Open, this);
+    const std::optional<std::string> chosen = AskFileName(FileDialogKind::Open, this);
     if (chosen) {
         switch (ReadConfigFile(ToFileSystemPath(*chosen), m_image)) {
         case ReadResult::NotOpened:
             ShowMessageBox("Błąd otwarcia pliku !");
             break;
         case ReadResult::Loaded:
-            m_strLog += Line(QStringLiteral("Odczytano konfigurację z pliku:")) +
-                        Line(LogFormOfPath(*chosen));
+            m_strLog += Line("Odczytano konfigurację z pliku:") + Line(LogFormOfPath(*chosen));
             break;
         case ReadResult::Rejected:
             ShowMessageBox("Niewłaściwy format pliku !");
@@ -50,7 +49,7 @@ void CConsoleDlg::OnLoadFile() {
 }
 
 void CConsoleDlg::OnSaveFile() {
-    const std::optional<QString> chosen = AskFileName(FileDialogKind::Save, this);
+    const std::optional<std::string> chosen = AskFileName(FileDialogKind::Save, this);
     if (!chosen) {
         return;
     }
@@ -58,7 +57,6 @@ void CConsoleDlg::OnSaveFile() {
         ShowMessageBox("Błąd zapisu pliku !");
         return;
     }
-    m_strLog +=
-        Line(QStringLiteral("Zapisano konfigurację do pliku:")) + Line(LogFormOfPath(*chosen));
+    m_strLog += Line("Zapisano konfigurację do pliku:") + Line(LogFormOfPath(*chosen));
     RefreshLogPane();
 }

@@ -1,10 +1,7 @@
 #include "app/console_dlg.h"
 
 #include "platform/data_exchange.h"
-#include "platform/log_pane.h"
 #include "resources/resource_ids.h"
-
-#include <QPlainTextEdit>
 
 void CConsoleDlg::DoDataExchange(CDataExchange& dx) {
     DDX_Text(dx, IDC_LOG, m_strLog);
@@ -15,9 +12,10 @@ void CConsoleDlg::RefreshLogPane() {
 }
 
 void CConsoleDlg::ClearLogPane() {
-    ClearPane(*m_editLog);
+    m_editLog.SetSel(0, -1);
+    m_editLog.ReplaceSel("");
 }
 
-void CConsoleDlg::AppendToLogPane(const QString& text) {
-    ReplaceSelection(*m_editLog, text);
+void CConsoleDlg::AppendToLogPane(const std::string& text) {
+    m_editLog.ReplaceSel(text);
 }

@@ -1,15 +1,14 @@
 #include "app/console_operation_log.h"
 
 #include "app/console_dlg.h"
-
-#include <QMetaObject>
+#include "platform/module_operation.h"
 
 void ConsoleOperationLog::ClearLogPane() {
-    QMetaObject::invokeMethod(&m_console, [this] { m_console.ClearLogPane(); });
+    PostToWindow(m_console, [this] { m_console.ClearLogPane(); });
 }
 
 void ConsoleOperationLog::ClearLogPaneAndText() {
-    QMetaObject::invokeMethod(&m_console, [this] {
+    PostToWindow(m_console, [this] {
         m_console.ClearLogPane();
         m_console.m_strLog.clear();
         m_console.RefreshLogPane();
@@ -17,7 +16,5 @@ void ConsoleOperationLog::ClearLogPaneAndText() {
 }
 
 void ConsoleOperationLog::AppendToLogPane(const std::string& text) {
-    QMetaObject::invokeMethod(&m_console, [this, line = QString::fromStdString(text)] {
-        m_console.AppendToLogPane(line);
-    });
+    PostToWindow(m_console, [this, text] { m_console.AppendToLogPane(text); });
 }

@@ -1,11 +1,11 @@
 #include "app/command_line.h"
 #include "app/console_dlg.h"
 #include "app/console_operation_log.h"
-#include "app/operation_runner.h"
 #include "link/module_link.h"
 #include "operations/module_version.h"
 #include "operations/read_configuration.h"
 #include "operations/send_configuration.h"
+#include "platform/module_operation.h"
 #include "resources/resource_ids.h"
 
 namespace {

@@ -1,20 +1,28 @@
 #include "app/file_paths.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include "platform/file_dialogs.h"
 
-QString LogFormOfPath(const QString& path) {
-    return QDir::toNativeSeparators(path).toUpper();
+namespace {
+
+std::string Utf8Of(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return {text.begin(), text.end()};
 }
 
-QString SaveTargetPath(const QString& chosenPath) {
-    const QFileInfo chosen(chosenPath);
-    if (chosen.exists()) {
+} // namespace
+
+std::string LogFormOfPath(const std::string& path) {
+    return ToUpperCase(Utf8Of(ToFileSystemPath(path).make_preferred()));
+}
+
+std::string SaveTargetPath(const std::string& chosenPath) {
+    const std::filesystem::path chosen = ToFileSystemPath(chosenPath);
+    if (std::filesystem::exists(chosen)) {
         return chosenPath;
     }
-    return chosen.dir().filePath(chosen.fileName().toUpper());
+    return Utf8Of(chosen.parent_path() / ToFileSystemPath(ToUpperCase(Utf8Of(chosen.filename()))));
 }
 
-std::filesystem::path ToFileSystemPath(const QString& path) {
-    return std::filesystem::path(path.toStdU16String());
+std::filesystem::path ToFileSystemPath(const std::string& path) {
+    return std::filesystem::path(std::u8string(path.begin(), path.end()));
 }

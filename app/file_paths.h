@@ -1,14 +1,14 @@
 #pragma once
 
-#include <QString>
 #include <filesystem>
+#include <string>
 
 // A path as the log shows it: upper case, with the platform's separators.
-QString LogFormOfPath(const QString& path);
+std::string LogFormOfPath(const std::string& path);
 
 // Where Save writes: over the chosen file when it exists (the user agreed to replace it),
 // otherwise a new file in the chosen folder whose name is upper case, as on a file system
 // that ignores case.
-QString SaveTargetPath(const QString& chosenPath);
+std::string SaveTargetPath(const std::string& chosenPath);
 
-std::filesystem::path ToFileSystemPath(const QString& path);
+std::filesystem::path ToFileSystemPath(const std::string& path);

@@ -1,12 +1,10 @@
 #include "app/command_line.h"
 #include "app/console_app.h"
-#include "platform/qt_message_box.h"
-
-#include <QApplication>
+#include "platform/application.h"
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    InstallQtMessageBox();
+    UiToolkit toolkit(argc, argv);
+    toolkit.InstallMessageBox();
     CConsoleApp console(ArgumentText(argc, argv));
     console.InitInstance();
     return 0;

@@ -6,6 +6,7 @@
 #include "editors/phone_number_codec.h"
 #include "editors/pin_codec.h"
 #include "editors/temperature_codec.h"
+#include "editors/utf8_codec.h"
 #include "platform/data_exchange.h"
 #include "resources/resource_ids.h"
 
@@ -46,31 +47,29 @@ template <std::size_t Offset, class Image> auto PhoneSlot(Image& image) {
     return FieldBytes<kPhoneNumberSlotSize>(image, Offset);
 }
 
-QString PhoneNumberText(ConstPhoneNumberSlot slot) {
-    return QString::fromStdU32String(DecodePhoneNumber(slot));
+std::string PhoneNumberText(ConstPhoneNumberSlot slot) {
+    return Utf8FromUtf32(DecodePhoneNumber(slot));
 }
 
 // A check of the editor's own, placed among the framework's checks of the same exchange.
-void Require(CDataExchange& dx, int controlId, bool passed, const QString& message) {
+void Require(CDataExchange& dx, int controlId, bool passed, const std::string& message) {
     if (dx.Active() && dx.m_bSaveAndValidate && !passed) {
         dx.PrepareControl(controlId);
         dx.Fail(message);
     }
 }
 
-void ExchangePhoneNumber(CDataExchange& dx, int controlId, QString& text) {
+void ExchangePhoneNumber(CDataExchange& dx, int controlId, std::string& text) {
     DDX_Text(dx, controlId, text);
     DDV_MaxChars(dx, text, kMaxPhoneNumberChars);
-    Require(dx, controlId, IsStorablePhoneNumber(text.toStdU32String()),
-            QStringLiteral("Niewłaściwy numer telefonu. Dozwolone są tylko cyfry, na początku + "
-                           "lub *."));
+    Require(dx, controlId, IsStorablePhoneNumber(Utf32FromUtf8(text)),
+            "Niewłaściwy numer telefonu. Dozwolone są tylko cyfry, na początku + lub *.");
 }
 
-void ExchangePin(CDataExchange& dx, QString& pin) {
+void ExchangePin(CDataExchange& dx, std::string& pin) {
     DDX_Text(dx, IDC_PIN, pin);
     DDV_MaxChars(dx, pin, kMaxPinChars);
-    Require(dx, IDC_PIN, IsStorablePin(pin.toStdU32String()),
-            QStringLiteral("Numer PIN może zawierać tylko cyfry."));
+    Require(dx, IDC_PIN, IsStorablePin(Utf32FromUtf8(pin)), "Numer PIN może zawierać tylko cyfry.");
 }
 
 void ExchangeNumber(CDataExchange& dx, int controlId, int& value, int maxValue) {
@@ -86,11 +85,9 @@ void CheckTemperature(CDataExchange& dx, int controlId, int celsius) {
 
 } // namespace
 
-CGeneralSettingsDlg::CGeneralSettingsDlg(QWidget* parent) : CDialog(IDD_GENERAL_SETTINGS, parent) {
+CGeneralSettingsDlg::CGeneralSettingsDlg(CDialog* parent) : CDialog(IDD_GENERAL_SETTINGS, parent) {
     for (const OperatorNumber& entry : kOperatorNumbers) {
-        AddCommandHandler(entry.buttonId, [this, entry] {
-            PutOperatorNumber(QString::fromLatin1(entry.smscNumber));
-        });
+        AddCommandHandler(entry.buttonId, [this, entry] { PutOperatorNumber(entry.smscNumber); });
     }
 }
 
@@ -141,7 +138,7 @@ void CGeneralSettingsDlg::OnOK() {
 // Takes over what is in the boxes first, so that nothing typed so far is lost. A failed check
 // stops the taking over, and the boxes it did not reach show their previous values again. The
 // image is written only by OK.
-void CGeneralSettingsDlg::PutOperatorNumber(const QString& smscNumber) {
+void CGeneralSettingsDlg::PutOperatorNumber(const std::string& smscNumber) {
     UpdateData(true);
     m_strSmscNumber = smscNumber;
     UpdateData(false);
@@ -162,15 +159,15 @@ void CGeneralSettingsDlg::LoadFromImage(const ConfigImage& image) {
     m_nSirenTime = image[kSirenTimeOffset];
     m_nNetworkCode = DecodeNetworkCode(FieldBytes<2>(image, kNetworkCodeOffset));
     m_bThermostat2Active = IsBitSet(image[kSmsControlFlagsOffset], kThermostat2ActiveBit);
-    m_strPin = QString::fromStdU32String(DecodePin(FieldBytes<kPinFieldSize>(image, kPinOffset)));
+    m_strPin = Utf8FromUtf32(DecodePin(FieldBytes<kPinFieldSize>(image, kPinOffset)));
 }
 
 void CGeneralSettingsDlg::StoreIntoImage(ConfigImage& image) const {
-    EncodePhoneNumber(m_strSmscNumber.toStdU32String(), PhoneSlot<kSmscSlotOffset>(image));
-    EncodePhoneNumber(m_strPhone1.toStdU32String(), PhoneSlot<kPhone1SlotOffset>(image));
-    EncodePhoneNumber(m_strPhone2.toStdU32String(), PhoneSlot<kPhone2SlotOffset>(image));
-    EncodePhoneNumber(m_strPhone3.toStdU32String(), PhoneSlot<kPhone3SlotOffset>(image));
-    EncodePin(m_strPin.toStdU32String(), FieldBytes<kPinFieldSize>(image, kPinOffset));
+    EncodePhoneNumber(Utf32FromUtf8(m_strSmscNumber), PhoneSlot<kSmscSlotOffset>(image));
+    EncodePhoneNumber(Utf32FromUtf8(m_strPhone1), PhoneSlot<kPhone1SlotOffset>(image));
+    EncodePhoneNumber(Utf32FromUtf8(m_strPhone2), PhoneSlot<kPhone2SlotOffset>(image));
+    EncodePhoneNumber(Utf32FromUtf8(m_strPhone3), PhoneSlot<kPhone3SlotOffset>(image));
+    EncodePin(Utf32FromUtf8(m_strPin), FieldBytes<kPinFieldSize>(image, kPinOffset));
     image[kThermostat1LowOffset] = EncodeTemperature(m_nThermostat1Low);
     image[kThermostat1HighOffset] = EncodeTemperature(m_nThermostat1High);
     WriteLittleEndian16(static_cast<std::uint16_t>(m_nReportPeriod),

@@ -4,7 +4,7 @@
 #include "editors/flag_codec.h"
 #include "platform/dialog.h"
 
-#include <QString>
+#include <string>
 
 // Edits the general part of the configuration: the SMS centre and telephone numbers, the SIM
 // PIN and network, the SMS limit, the periodic report, the two thermostats, the temperature
@@ -12,15 +12,15 @@
 // is shown and writes it only on an accepted OK.
 class CGeneralSettingsDlg : public CDialog {
 public:
-    explicit CGeneralSettingsDlg(QWidget* parent = nullptr);
+    explicit CGeneralSettingsDlg(CDialog* parent = nullptr);
 
     void SetImage(ConfigImage* image) { m_pImage = image; }
 
-    QString m_strSmscNumber;
-    QString m_strPhone1;
-    QString m_strPhone2;
-    QString m_strPhone3;
-    QString m_strPin;
+    std::string m_strSmscNumber;
+    std::string m_strPhone1;
+    std::string m_strPhone2;
+    std::string m_strPhone3;
+    std::string m_strPin;
     int m_nNetworkCode = 0;
     int m_nSmsLimit = 0;
     int m_nReportPeriod = 0;
@@ -40,7 +40,7 @@ protected:
     void OnOK() override;
 
 private:
-    void PutOperatorNumber(const QString& smscNumber);
+    void PutOperatorNumber(const std::string& smscNumber);
     void LoadFromImage(const ConfigImage& image);
     void StoreIntoImage(ConfigImage& image) const;
 

@@ -3,7 +3,7 @@
 #include "platform/data_exchange.h"
 #include "resources/resource_ids.h"
 
-CLineSettingsDlg::CLineSettingsDlg(QWidget* parent) : CDialog(IDD_LINE_SETTINGS, parent) {}
+CLineSettingsDlg::CLineSettingsDlg(CDialog* parent) : CDialog(IDD_LINE_SETTINGS, parent) {}
 
 void CLineSettingsDlg::DoDataExchange(CDataExchange& dx) {
     for (int line = 1; line <= static_cast<int>(kInputLineCount); ++line) {

@@ -11,7 +11,7 @@
 // activates it. It reads the image each time it is shown and writes it only on OK.
 class CLineSettingsDlg : public CDialog {
 public:
-    explicit CLineSettingsDlg(QWidget* parent = nullptr);
+    explicit CLineSettingsDlg(CDialog* parent = nullptr);
 
     void SetImage(ConfigImage* image) { m_pImage = image; }
 

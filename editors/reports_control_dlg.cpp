@@ -33,7 +33,7 @@ constexpr std::array<FlagBox, CReportsControlDlg::kBoxCount> kFlagBoxes = {{
 
 } // namespace
 
-CReportsControlDlg::CReportsControlDlg(QWidget* parent) : CDialog(IDD_REPORTS_CONTROL, parent) {}
+CReportsControlDlg::CReportsControlDlg(CDialog* parent) : CDialog(IDD_REPORTS_CONTROL, parent) {}
 
 void CReportsControlDlg::DoDataExchange(CDataExchange& dx) {
     for (std::size_t i = 0; i < kBoxCount; ++i) {

@@ -11,7 +11,7 @@ class CReportsControlDlg : public CDialog {
 public:
     static constexpr std::size_t kBoxCount = 15;
 
-    explicit CReportsControlDlg(QWidget* parent = nullptr);
+    explicit CReportsControlDlg(CDialog* parent = nullptr);
 
     // The image is read each time the window is shown and written on OK.
     void SetImage(ConfigImage* image) { m_pImage = image; }

@@ -3,6 +3,7 @@
 #include "config/image_layout.h"
 #include "editors/cp1250_codec.h"
 #include "editors/sms_text_codec.h"
+#include "editors/utf8_codec.h"
 #include "editors/variable_codes_dlg.h"
 #include "platform/data_exchange.h"
 #include "platform/message_box.h"
@@ -26,31 +27,29 @@ SmsTextSlot SlotOf(ConfigImage& image, std::size_t text) {
     return FieldBytes<kSmsTextSlotSize>(image, SmsTextOffset(text));
 }
 
-QString FromStoredForm(ConstSmsTextSlot slot) {
-    return QString::fromStdU32String(Cp1250ToUnicode(DecodeSmsText(slot)));
+std::string FromStoredForm(ConstSmsTextSlot slot) {
+    return Utf8FromUtf32(Cp1250ToUnicode(DecodeSmsText(slot)));
 }
 
 // A character that code page 1250 lacks cannot be sent either.
-SmsTextEncoding ToStoredForm(const QString& text, SmsTextSlot slot) {
-    const std::optional<std::string> bytes = UnicodeToCp1250(text.toStdU32String());
+SmsTextEncoding ToStoredForm(const std::string& text, SmsTextSlot slot) {
+    const std::optional<std::string> bytes = UnicodeToCp1250(Utf32FromUtf8(text));
     return bytes ? EncodeSmsText(*bytes, slot) : SmsTextEncoding::ForbiddenCharacter;
 }
 
-QString FaultMessage(std::size_t text, SmsTextEncoding fault) {
+std::string FaultMessage(std::size_t text, SmsTextEncoding fault) {
     if (text == kReportText) {
-        return fault == SmsTextEncoding::TooLong
-                   ? QStringLiteral("Treść raportu za długa.\nMax. 40 znaków !")
-                   : QStringLiteral("Treść raportu zawiera niedozwolony znak.");
+        return fault == SmsTextEncoding::TooLong ? "Treść raportu za długa.\nMax. 40 znaków !"
+                                                 : "Treść raportu zawiera niedozwolony znak.";
     }
-    const std::size_t line = text + 1;
-    return fault == SmsTextEncoding::TooLong
-               ? QStringLiteral("Powiadomienie linii %1 za długie.\nMax. 40 znaków !").arg(line)
-               : QStringLiteral("Powiadomienie linii %1 zawiera niedozwolony znak.").arg(line);
+    const std::string line = "Powiadomienie linii " + std::to_string(text + 1);
+    return line + (fault == SmsTextEncoding::TooLong ? " za długie.\nMax. 40 znaków !"
+                                                     : " zawiera niedozwolony znak.");
 }
 
 } // namespace
 
-CSmsTextsDlg::CSmsTextsDlg(QWidget* parent) : CDialog(IDD_SMS_TEXTS, parent) {
+CSmsTextsDlg::CSmsTextsDlg(CDialog* parent) : CDialog(IDD_SMS_TEXTS, parent) {
     AddCommandHandler(IDC_VARIABLE_CODES, [this] { OnVariableCodes(); });
 }
 
@@ -78,8 +77,8 @@ void CSmsTextsDlg::OnOK() {
         std::ranges::copy(SlotOf(*m_pImage, text), encoded[text].begin());
         const SmsTextEncoding result = ToStoredForm(m_strTexts[text], encoded[text]);
         if (result != SmsTextEncoding::Stored) {
-            ShowMessageBox(FaultMessage(text, result).toStdString());
-            GetDlgItem(kTextControls[text])->setFocus(Qt::OtherFocusReason);
+            ShowMessageBox(FaultMessage(text, result));
+            GotoDlgCtrl(kTextControls[text]);
             return;
         }
     }

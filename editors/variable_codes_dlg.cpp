@@ -1,10 +1,6 @@
 #include "editors/variable_codes_dlg.h"
 
-#include "platform/log_pane.h"
 #include "resources/resource_ids.h"
-
-#include <QPlainTextEdit>
-#include <QTextCursor>
 
 namespace {
 
@@ -33,11 +29,8 @@ constexpr const char* kCodeListPieces[] = {
 
 } // namespace
 
-// The list can be selected and copied from with the keyboard too, as a read-only edit box can.
-CVariableCodesDlg::CVariableCodesDlg(QWidget* parent)
-    : CDialog(IDD_VARIABLE_CODES, parent), m_editCodes(Item<QPlainTextEdit>(IDC_CODES_LIST)) {
-    m_editCodes->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-}
+CVariableCodesDlg::CVariableCodesDlg(CDialog* parent)
+    : CDialog(IDD_VARIABLE_CODES, parent), m_editCodes(GetDlgItem(IDC_CODES_LIST)) {}
 
 // The dialog may be shown more than once; the list is written the first time only. Writing
 // leaves it scrolled to its end, so it is turned back to its top to show its heading.
@@ -47,7 +40,7 @@ void CVariableCodesDlg::OnShowWindow() {
     }
     m_bListShown = true;
     for (const char* piece : kCodeListPieces) {
-        ReplaceSelection(*m_editCodes, QString::fromUtf8(piece));
+        m_editCodes.ReplaceSel(piece);
     }
-    m_editCodes->moveCursor(QTextCursor::Start);
+    m_editCodes.SetSel(0, 0);
 }

@@ -1,19 +1,18 @@
 #pragma once
 
 #include "platform/dialog.h"
-
-class QPlainTextEdit;
+#include "platform/edit.h"
 
 // A read-only list of the variable codes that may be written into the SMS texts, with what the
 // module puts in their place.
 class CVariableCodesDlg : public CDialog {
 public:
-    explicit CVariableCodesDlg(QWidget* parent = nullptr);
+    explicit CVariableCodesDlg(CDialog* parent = nullptr);
 
 protected:
     void OnShowWindow() override;
 
 private:
-    QPlainTextEdit* m_editCodes = nullptr;
+    CEdit m_editCodes;
     bool m_bListShown = false;
 };

@@ -1,66 +1,56 @@
 #include "platform/data_exchange.h"
 
 #include "platform/dialog.h"
-#include "platform/log_pane.h"
+#include "platform/edit.h"
 #include "platform/message_box.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <algorithm>
 #include <limits>
 
 CDataExchange::CDataExchange(CDialog& dialog, bool saveAndValidate)
     : m_bSaveAndValidate(saveAndValidate), m_dialog(dialog) {}
 
-QWidget* CDataExchange::PrepareControl(int controlId) {
-    m_lastControl = m_dialog.GetDlgItem(controlId);
-    return m_lastControl;
-}
-
-void CDataExchange::Fail(const QString& message) {
+void CDataExchange::Fail(const std::string& message) {
     m_failed = true;
-    ShowMessageBox(message.toStdString());
-    if (m_lastControl == nullptr) {
+    ShowMessageBox(message);
+    if (m_dialog.GetDlgItem(m_lastControl) == nullptr) {
         return;
     }
-    m_lastControl->setFocus(Qt::OtherFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(m_lastControl)) {
-        edit->selectAll();
-    }
+    m_dialog.GotoDlgCtrl(m_lastControl);
+    CEdit(m_dialog.GetDlgItem(m_lastControl)).SetSel(0, -1);
 }
 
 namespace {
 
-bool IsBlank(QChar c) {
-    return c == u' ' || c == u'\t';
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
 }
 
-// A typing limit must never cut a value that is already longer: it would be stored shortened
-// on OK without anyone having changed it. Such a value is shown whole, and its check refuses it.
-void SetWholeText(QLineEdit& edit, const QString& text) {
-    if (text.size() > edit.maxLength()) {
-        edit.setMaxLength(static_cast<int>(text.size()));
+// A character beyond the first 65536 takes two units, as in the platform's text boxes.
+std::size_t Utf16Length(const std::string& utf8) {
+    std::size_t units = 0;
+    for (const char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        units += (byte & 0xC0) == 0x80 ? 0 : (byte >= 0xF0 ? 2 : 1);
     }
-    edit.setText(text);
+    return units;
 }
 
 } // namespace
 
-bool ParseDialogInteger(const QString& text, int& value) {
-    qsizetype at = 0;
+bool ParseDialogInteger(const std::string& text, int& value) {
+    std::size_t at = 0;
     while (at < text.size() && IsBlank(text[at])) {
         ++at;
     }
-    const bool negative = at < text.size() && text[at] == u'-';
-    if (at < text.size() && (text[at] == u'-' || text[at] == u'+')) {
+    const bool negative = at < text.size() && text[at] == '-';
+    if (at < text.size() && (text[at] == '-' || text[at] == '+')) {
         ++at;
     }
-    const qsizetype firstDigit = at;
+    const std::size_t firstDigit = at;
     long long magnitude = 0;
-    for (; at < text.size() && text[at].isDigit() && text[at].unicode() < 128; ++at) {
-        magnitude = std::min(magnitude * 10 + (text[at].unicode() - u'0'), 1LL << 40);
+    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
+        magnitude = std::min(magnitude * 10 + (text[at] - '0'), 1LL << 40);
     }
     if (at == firstDigit) {
         return false;
@@ -77,18 +67,15 @@ bool ParseDialogInteger(const QString& text, int& value) {
     return true;
 }
 
-void DDX_Text(CDataExchange& dx, int controlId, QString& value) {
+void DDX_Text(CDataExchange& dx, int controlId, std::string& value) {
     if (!dx.Active()) {
         return;
     }
-    QWidget* control = dx.PrepareControl(controlId);
-    const bool save = dx.m_bSaveAndValidate;
-    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
-        save ? void(value = edit->text()) : SetWholeText(*edit, value);
-    } else if (auto* pane = qobject_cast<QPlainTextEdit*>(control)) {
-        save ? void(value = PaneText(*pane)) : SetPaneText(*pane, value);
-    } else if (auto* label = qobject_cast<QLabel*>(control)) {
-        save ? void(value = label->text()) : label->setText(value);
+    dx.PrepareControl(controlId);
+    if (dx.m_bSaveAndValidate) {
+        value = dx.Dialog().ItemText(controlId);
+    } else {
+        dx.Dialog().SetItemText(controlId, value);
     }
 }
 
@@ -96,14 +83,11 @@ void DDX_Text(CDataExchange& dx, int controlId, int& value) {
     if (!dx.Active()) {
         return;
     }
-    auto* edit = qobject_cast<QLineEdit*>(dx.PrepareControl(controlId));
-    if (edit == nullptr) {
-        return;
-    }
+    dx.PrepareControl(controlId);
     if (!dx.m_bSaveAndValidate) {
-        edit->setText(QString::number(value));
-    } else if (!ParseDialogInteger(edit->text(), value)) {
-        dx.Fail(QStringLiteral("Please enter an integer."));
+        dx.Dialog().SetItemText(controlId, std::to_string(value));
+    } else if (!ParseDialogInteger(dx.Dialog().ItemText(controlId), value)) {
+        dx.Fail("Please enter an integer.");
     }
 }
 
@@ -111,14 +95,11 @@ void DDX_Check(CDataExchange& dx, int controlId, int& value) {
     if (!dx.Active()) {
         return;
     }
-    auto* box = qobject_cast<QCheckBox*>(dx.PrepareControl(controlId));
-    if (box == nullptr) {
-        return;
-    }
+    dx.PrepareControl(controlId);
     if (dx.m_bSaveAndValidate) {
-        value = box->isChecked() ? 1 : 0;
+        value = dx.Dialog().IsDlgButtonChecked(controlId) ? 1 : 0;
     } else {
-        box->setChecked(value != 0);
+        dx.Dialog().CheckDlgButton(controlId, value != 0);
     }
 }
 
@@ -128,23 +109,20 @@ void DDX_Check(CDataExchange& dx, int controlId, bool& value) {
     value = checked != 0;
 }
 
-void DDV_MaxChars(CDataExchange& dx, const QString& value, int maxChars) {
+void DDV_MaxChars(CDataExchange& dx, const std::string& value, int maxChars) {
     if (!dx.Active()) {
         return;
     }
     if (!dx.m_bSaveAndValidate) {
-        if (auto* edit = qobject_cast<QLineEdit*>(dx.LastControl())) {
-            edit->setMaxLength(std::max(maxChars, static_cast<int>(edit->text().size())));
-        }
-    } else if (value.size() > maxChars) {
-        dx.Fail(QStringLiteral("Please enter no more than %1 characters.").arg(maxChars));
+        dx.Dialog().LimitItemText(dx.LastControl(), maxChars);
+    } else if (Utf16Length(value) > static_cast<std::size_t>(maxChars)) {
+        dx.Fail("Please enter no more than " + std::to_string(maxChars) + " characters.");
     }
 }
 
 void DDV_MinMaxInt(CDataExchange& dx, int value, int minValue, int maxValue) {
     if (dx.Active() && dx.m_bSaveAndValidate && (value < minValue || value > maxValue)) {
-        dx.Fail(QStringLiteral("Please enter an integer between %1 and %2.")
-                    .arg(minValue)
-                    .arg(maxValue));
+        dx.Fail("Please enter an integer between " + std::to_string(minValue) + " and " +
+                std::to_string(maxValue) + ".");
     }
 }

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
 class CDialog;
-class QWidget;
 
 // One exchange of member values with a dialog's controls. Towards the controls every value is
 // shown; from the controls values are taken over in order and checked, and the first failed
@@ -19,28 +18,30 @@ public:
     bool Failed() const { return m_failed; }
     // True when the calls of this exchange still have work to do.
     bool Active() const { return !m_failed; }
+    CDialog& Dialog() const { return m_dialog; }
 
-    // Looks up a control and remembers it as the one a failed check refers to.
-    QWidget* PrepareControl(int controlId);
-    QWidget* LastControl() const { return m_lastControl; }
-    void Fail(const QString& message);
+    // Remembers the control a failed check refers to.
+    void PrepareControl(int controlId) { m_lastControl = controlId; }
+    int LastControl() const { return m_lastControl; }
+    void Fail(const std::string& message);
 
 private:
     CDialog& m_dialog;
-    QWidget* m_lastControl = nullptr;
+    int m_lastControl = 0;
     bool m_failed = false;
 };
 
 // Text of an edit box, a multi-line edit box or a static text; line breaks are "\r\n".
-void DDX_Text(CDataExchange& dx, int controlId, QString& value);
+void DDX_Text(CDataExchange& dx, int controlId, std::string& value);
 // A whole number in an edit box: optional blanks, an optional sign, digits, optional blanks.
 void DDX_Text(CDataExchange& dx, int controlId, int& value);
 void DDX_Check(CDataExchange& dx, int controlId, int& value);
 void DDX_Check(CDataExchange& dx, int controlId, bool& value);
 
-// Towards the controls it limits what can be typed or pasted into the last edit box.
-void DDV_MaxChars(CDataExchange& dx, const QString& value, int maxChars);
+// Towards the controls it limits what can be typed or pasted into the last edit box. Lengths
+// count characters as the platform's text boxes do (UTF-16 units).
+void DDV_MaxChars(CDataExchange& dx, const std::string& value, int maxChars);
 void DDV_MinMaxInt(CDataExchange& dx, int value, int minValue, int maxValue);
 
 // The framework's parsing of a whole number, exposed for its own tests.
-bool ParseDialogInteger(const QString& text, int& value);
+bool ParseDialogInteger(const std::string& text, int& value);

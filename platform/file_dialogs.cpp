@@ -1,6 +1,5 @@
 #include "platform/file_dialogs.h"
 
-#include <QFileDialog>
 #include <utility>
 
 namespace {
@@ -10,24 +9,9 @@ FileDialogHandler& InstalledHandler() {
     return handler;
 }
 
-std::optional<QString> RunFileDialog(FileDialogKind kind, QWidget* parent) {
-    QFileDialog dialog(parent);
-    dialog.setNameFilter(QStringLiteral("Pliki konfiguracji (*.GR8)"));
-    dialog.setDefaultSuffix(QStringLiteral("gr8"));
-    // Open does not insist that the file exists either: a name typed for a missing file goes
-    // to the load, which then says that the file did not open.
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setAcceptMode(kind == FileDialogKind::Save ? QFileDialog::AcceptSave
-                                                      : QFileDialog::AcceptOpen);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return std::nullopt;
-    }
-    return dialog.selectedFiles().constFirst();
-}
-
 } // namespace
 
-std::optional<QString> AskFileName(FileDialogKind kind, QWidget* parent) {
+std::optional<std::string> AskFileName(FileDialogKind kind, CDialog* parent) {
     const FileDialogHandler& handler = InstalledHandler();
     return handler ? handler(kind) : RunFileDialog(kind, parent);
 }

@@ -26,6 +26,8 @@ inline constexpr unsigned Border = 1u << 6;
 inline constexpr unsigned NoPrefix = 1u << 7;
 inline constexpr unsigned AlignRight = 1u << 8;
 inline constexpr unsigned TextLeftOfBox = 1u << 9;
+// A read-only text that can be selected and copied with the keyboard too.
+inline constexpr unsigned KeyboardSelectable = 1u << 10;
 } // namespace ControlStyle
 
 // Positions and sizes in dialog units: a quarter of the dialog font's average character width

@@ -15,7 +15,7 @@ const DialogTemplate& VariableCodesTemplate() {
              ControlKind::Edit,
              "",
              {7, 7, 215, 187},
-             MultiLine | ReadOnly | VerticalScroll | Border},
+             MultiLine | ReadOnly | VerticalScroll | Border | KeyboardSelectable},
             {IDOK, ControlKind::DefaultPushButton, "OK", {89, 198, 50, 14}},
         },
     };

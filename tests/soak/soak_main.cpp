@@ -3,6 +3,7 @@
 // memory after the last round must be those after the first.
 //   grt8_soak [--rounds N] [--memory-growth-kb K]
 
+#include "platform/application.h"
 #include "tests/core/temporary_folder.h"
 #include "tests/fault_matrix/sim_frame_log.h"
 #include "tests/fault_matrix/working_folder.h"
@@ -10,8 +11,8 @@
 #include "tests/soak/soak_round.h"
 #include "tools/sim_process.h"
 
-#include <QApplication>
 #include <chrono>
+#include <cstdlib>
 #include <iostream>
 
 namespace {
@@ -146,8 +147,7 @@ int main(int argc, char* argv[]) {
         std::cerr << "usage: grt8_soak [--rounds N (at least 2)] [--memory-growth-kb K]\n";
         return 2;
     }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("konsola_grt8"));
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    UiToolkit toolkit(argc, argv);
     return Soak(arguments, GRT8_SIM_PATH);
 }

@@ -1,15 +1,10 @@
 #include "app/console_dlg.h"
 #include "config/config_file.h"
-#include "platform/log_pane.h"
 #include "resources/resource_ids.h"
 #include "tests/core/temporary_folder.h"
 #include "tests/ui/ui_test_support.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFileDialog>
-#include <QPlainTextEdit>
-#include <QTimer>
+#include <cctype>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -24,24 +19,27 @@ ConfigImage SampleImage(std::uint8_t seed) {
     return image;
 }
 
-QString Q(const std::filesystem::path& path) {
-    return QString::fromStdString(path.string());
+std::string Upper(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return text;
 }
 
 class ConsoleFilesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_previousFolder = QDir::currentPath();
-        QDir::setCurrent(Q(folder.Path()));
+        m_previousFolder = std::filesystem::current_path();
+        std::filesystem::current_path(folder.Path());
     }
-    void TearDown() override { QDir::setCurrent(m_previousFolder); }
+    void TearDown() override { std::filesystem::current_path(m_previousFolder); }
 
     CConsoleDlg& Start(const std::optional<std::string>& argumentText = std::nullopt) {
         console = std::make_unique<CConsoleDlg>(argumentText);
-        console->show();
+        console->ShowWindow(true);
         return *console;
     }
-    QString Pane() const { return PaneText(*console->Item<QPlainTextEdit>(IDC_LOG)); }
+    std::string Pane() const { return console->ItemText(IDC_LOG); }
     void SaveFile(const std::filesystem::path& path, ConfigImage image) {
         ASSERT_TRUE(WriteConfigFile(path, image));
     }
@@ -52,7 +50,7 @@ protected:
     std::unique_ptr<CConsoleDlg> console;
 
 private:
-    QString m_previousFolder;
+    std::filesystem::path m_previousFolder;
 };
 
 TEST_F(ConsoleFilesTest, StartupLoadsAQuotedPathWithABlank) {
@@ -61,14 +59,14 @@ TEST_F(ConsoleFilesTest, StartupLoadsAQuotedPathWithABlank) {
     SaveFile(path, SampleImage(3));
     CConsoleDlg& window = Start("\"" + path.string() + "\"");
     EXPECT_EQ(window.Image(), SampleImage(3));
-    EXPECT_EQ(Pane(), QStringLiteral("Ustawienia odczytane z pliku:\r\n") + Q(path) + "\r\n");
+    EXPECT_EQ(Pane(), std::string("Ustawienia odczytane z pliku:\r\n") + path.string() + "\r\n");
 }
 
 TEST_F(ConsoleFilesTest, StartupLoadsDefaultFileFromTheWorkingFolder) {
     SaveFile(folder / "default.gr8", SampleImage(5));
     CConsoleDlg& window = Start();
     EXPECT_EQ(window.Image(), SampleImage(5));
-    EXPECT_EQ(Pane(), QStringLiteral("Ustawienia odczytane z pliku:\r\ndefault.gr8\r\n"));
+    EXPECT_EQ(Pane(), "Ustawienia odczytane z pliku:\r\ndefault.gr8\r\n");
 }
 
 TEST_F(ConsoleFilesTest, StartupSkipsNamesThatDoNotOpenWithoutAWord) {
@@ -77,7 +75,7 @@ TEST_F(ConsoleFilesTest, StartupSkipsNamesThatDoNotOpenWithoutAWord) {
     for (const char* argumentText : {"\"\"", "", "a.gr8 /eeprom", "missing.gr8"}) {
         CConsoleDlg& window = Start(argumentText);
         EXPECT_EQ(window.Image(), ConfigImage{}) << argumentText;
-        EXPECT_EQ(Pane(), QString()) << argumentText;
+        EXPECT_EQ(Pane(), "") << argumentText;
     }
     EXPECT_TRUE(messages.texts.empty());
 }
@@ -86,7 +84,7 @@ TEST_F(ConsoleFilesTest, StartupWithADamagedFileSaysSoAndKeepsAZeroImage) {
     WriteAllBytes(folder / "zly.gr8", std::vector<unsigned char>(1024, 0x33));
     CConsoleDlg& window = Start("zly.gr8");
     EXPECT_EQ(window.Image(), ConfigImage{});
-    EXPECT_EQ(Pane(), QStringLiteral("Niewłaściwy format pliku !\r\nzly.gr8\r\n"));
+    EXPECT_EQ(Pane(), "Niewłaściwy format pliku !\r\nzly.gr8\r\n");
     EXPECT_TRUE(messages.texts.empty());
 }
 
@@ -94,69 +92,46 @@ TEST_F(ConsoleFilesTest, LoadReplacesTheImageAndLogsTheUpperCasePath) {
     const auto path = folder / "obiekt.gr8";
     SaveFile(path, SampleImage(9));
     CConsoleDlg& window = Start();
-    window.m_strLog = QStringLiteral("Wybrano port COM2\r\n");
-    answers.Push(Q(path));
+    window.m_strLog = "Wybrano port COM2\r\n";
+    answers.Push(path.string());
     window.SendCommand(ID_LOAD_FILE);
     EXPECT_EQ(answers.asked, std::vector<FileDialogKind>{FileDialogKind::Open});
     EXPECT_EQ(window.Image(), SampleImage(9));
-    EXPECT_EQ(Pane(), QStringLiteral("Wybrano port COM2\r\nOdczytano konfigurację z pliku:\r\n") +
-                          Q(path).toUpper() + "\r\n");
+    EXPECT_EQ(Pane(), std::string("Wybrano port COM2\r\nOdczytano konfigurację z pliku:\r\n") +
+                          Upper(path.string()) + "\r\n");
 }
 
 TEST_F(ConsoleFilesTest, LoadRefusesBadFilesAndKeepsImageAndLog) {
     WriteAllBytes(folder / "zly.gr8", std::vector<unsigned char>(700, 0x33));
     CConsoleDlg& window = Start();
     window.Image() = SampleImage(11);
-    window.m_strLog = QStringLiteral("Wybrano port COM2\r\n");
-    window.AppendToLogPane(QStringLiteral("Odczyt bloku 1...\r\n"));
-    answers.Push(Q(folder / "zly.gr8"));
-    answers.Push(Q(folder / "brak.gr8"));
-    answers.Push(Q(folder.Path()));
+    window.m_strLog = "Wybrano port COM2\r\n";
+    window.AppendToLogPane("Odczyt bloku 1...\r\n");
+    answers.Push((folder / "zly.gr8").string());
+    answers.Push((folder / "brak.gr8").string());
+    answers.Push(folder.Path().string());
     answers.Push(std::nullopt);
     for (int command = 0; command < 4; ++command) {
         window.SendCommand(ID_LOAD_FILE);
         EXPECT_EQ(window.Image(), SampleImage(11));
-        EXPECT_EQ(Pane(), QStringLiteral("Wybrano port COM2\r\n")) << "the pane is refreshed";
+        EXPECT_EQ(Pane(), "Wybrano port COM2\r\n") << "the pane is refreshed";
     }
     EXPECT_EQ(messages.texts,
               (std::vector<std::string>{"Niewłaściwy format pliku !", "Błąd otwarcia pliku !",
                                         "Błąd otwarcia pliku !"}));
 }
 
-// The real Open dialog takes a name typed for a missing file; the load then says it did not open.
-TEST_F(ConsoleFilesTest, OpenDialogTakesTheNameOfAMissingFile) {
-    CConsoleDlg& window = Start();
-    SetFileDialogHandler(nullptr);
-    const auto typeNameAndAccept = [&](QDialog& dialog) {
-        dynamic_cast<QFileDialog&>(dialog).selectFile(Q(folder / "brak.gr8"));
-        // A dialog that insisted on an existing file would stop on a warning of its own.
-        QTimer refusal;
-        QObject::connect(&refusal, &QTimer::timeout, [&] {
-            if (QWidget* warning = QApplication::activeModalWidget();
-                warning && warning != &dialog) {
-                warning->close();
-            }
-        });
-        refusal.start(50);
-        dialog.accept();
-    };
-    const bool shown =
-        WithNextModalDialog([&] { window.SendCommand(ID_LOAD_FILE); }, typeNameAndAccept);
-    EXPECT_TRUE(shown);
-    EXPECT_EQ(messages.texts, std::vector<std::string>{"Błąd otwarcia pliku !"});
-}
-
 TEST_F(ConsoleFilesTest, SaveCreatesAnUpperCaseNameAndLogsIt) {
     CConsoleDlg& window = Start();
     window.Image() = SampleImage(13);
     window.Image()[1022] = 0;
-    answers.Push(Q(folder / "obiekt.gr8"));
+    answers.Push((folder / "obiekt.gr8").string());
     window.SendCommand(ID_SAVE_FILE);
     EXPECT_TRUE(std::filesystem::exists(folder / "OBIEKT.GR8"));
     EXPECT_FALSE(std::filesystem::exists(folder / "obiekt.gr8"));
     EXPECT_TRUE(CheckWordMatches(window.Image())) << "save recomputes the check word in memory";
-    EXPECT_EQ(Pane(), QStringLiteral("Zapisano konfigurację do pliku:\r\n") +
-                          Q(folder / "obiekt.gr8").toUpper() + "\r\n");
+    EXPECT_EQ(Pane(), std::string("Zapisano konfigurację do pliku:\r\n") +
+                          Upper((folder / "obiekt.gr8").string()) + "\r\n");
     ConfigImage loaded{};
     EXPECT_EQ(ReadConfigFile(folder / "OBIEKT.GR8", loaded), ReadResult::Loaded);
     EXPECT_EQ(loaded, window.Image());
@@ -166,7 +141,7 @@ TEST_F(ConsoleFilesTest, SaveWritesOverTheChosenExistingFile) {
     SaveFile(folder / "stary.gr8", SampleImage(3));
     CConsoleDlg& window = Start();
     window.Image() = SampleImage(17);
-    answers.Push(Q(folder / "stary.gr8"));
+    answers.Push((folder / "stary.gr8").string());
     window.SendCommand(ID_SAVE_FILE);
     EXPECT_FALSE(std::filesystem::exists(folder / "STARY.GR8"));
     ConfigImage loaded{};
@@ -176,15 +151,15 @@ TEST_F(ConsoleFilesTest, SaveWritesOverTheChosenExistingFile) {
 
 TEST_F(ConsoleFilesTest, FailedSaveSaysSoAndLogsNothing) {
     CConsoleDlg& window = Start();
-    window.m_strLog = QStringLiteral("Wybrano port COM3\r\n");
+    window.m_strLog = "Wybrano port COM3\r\n";
     window.RefreshLogPane();
-    answers.Push(Q(folder / "brak" / "obiekt.gr8"));
+    answers.Push((folder / "brak" / "obiekt.gr8").string());
     answers.Push(std::nullopt);
     window.SendCommand(ID_SAVE_FILE);
     window.SendCommand(ID_SAVE_FILE);
     EXPECT_EQ(messages.texts, std::vector<std::string>{"Błąd zapisu pliku !"});
-    EXPECT_EQ(window.m_strLog, QStringLiteral("Wybrano port COM3\r\n"));
-    EXPECT_EQ(Pane(), QStringLiteral("Wybrano port COM3\r\n"));
+    EXPECT_EQ(window.m_strLog, "Wybrano port COM3\r\n");
+    EXPECT_EQ(Pane(), "Wybrano port COM3\r\n");
 }
 
 } // namespace

@@ -1,12 +1,9 @@
 #include "app/console_dlg.h"
-#include "platform/log_pane.h"
 #include "resources/resource_ids.h"
 #include "tests/core/temporary_folder.h"
 #include "tests/ui/ui_test_support.h"
 #include "tools/sim_process.h"
 
-#include <QPlainTextEdit>
-#include <QTimer>
 #include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -30,15 +27,13 @@ protected:
                                                     "--version", "G8v3.14"});
         ASSERT_FALSE(simulator->path().empty()) << simulator->ErrorOutput();
         setenv("GRT8_COM4", simulator->path().c_str(), 1);
-        console.show();
+        console.ShowWindow(true);
         console.SendCommand(ID_COM4);
     }
 
     void TearDown() override { unsetenv("GRT8_COM4"); }
 
-    std::string Pane() const {
-        return PaneText(*console.Item<QPlainTextEdit>(IDC_LOG)).toStdString();
-    }
+    std::string Pane() const { return console.ItemText(IDC_LOG); }
 
     TemporaryFolder folder;
     std::unique_ptr<SimProcess> simulator;
@@ -83,17 +78,17 @@ TEST_F(ConsoleModuleTest, SendThenReadGivesBackWhatWasSent) {
 TEST_F(ConsoleModuleTest, ClosingDuringAnOperationWaitsForItsEnd) {
     bool closeArrivedDuringOperation = false;
     bool stayedOpenMeanwhile = false;
-    QTimer::singleShot(300, &console, [&] {
+    RunLater(300, [&] {
         closeArrivedDuringOperation = true;
-        console.close();
-        stayedOpenMeanwhile = console.isVisible();
+        console.Close();
+        stayedOpenMeanwhile = console.IsWindowVisible();
     });
     console.SendCommand(ID_MODULE_VERSION);
     EXPECT_TRUE(closeArrivedDuringOperation);
     EXPECT_TRUE(stayedOpenMeanwhile);
     EXPECT_EQ(Pane(), kContactLines + "Wersja modułu : G8v3.14\r\n");
-    EXPECT_FALSE(console.isVisible());
-    EXPECT_EQ(console.result(), IDCANCEL);
+    EXPECT_FALSE(console.IsWindowVisible());
+    EXPECT_EQ(console.GetResult(), IDCANCEL);
 }
 
 TEST_F(ConsoleModuleTest, MissingPortIsReported) {

@@ -1,99 +1,38 @@
 #include "app/console_dlg.h"
 #include "config/image_layout.h"
-#include "platform/log_pane.h"
 #include "resources/resource_ids.h"
 #include "tests/ui/ui_test_support.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QDialog>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QScrollBar>
 #include <gtest/gtest.h>
 
 namespace {
-
-struct ExpectedItem {
-    int id;
-    const char* label;
-};
 
 class ConsoleWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         g_comPortDigit[0] = '1';
-        console.show();
+        console.ShowWindow(true);
     }
 
-    QString Pane() { return PaneText(*console.Item<QPlainTextEdit>(IDC_LOG)); }
-    void Press(QWidget* target, int key) {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(target, &press);
-    }
+    std::string Pane() { return console.ItemText(IDC_LOG); }
 
     CConsoleDlg console{"\"/no/such/folder/startup.gr8\""};
 };
 
-TEST_F(ConsoleWindowTest, MenuHoldsEveryCommandInOrder) {
-    const std::vector<std::pair<const char*, std::vector<ExpectedItem>>> expected = {
-        {"&Plik",
-         {{ID_LOAD_FILE, "&L - Otwórz konfigurację z pliku"},
-          {ID_SAVE_FILE, "&S - Zapisz konfigurację do pliku"},
-          {ID_EXIT, "&X - Wyjście"}}},
-        {"&Edycja",
-         {{ID_READ_CONFIGURATION, "&R - Odczytaj konfigurację z modułu"},
-          {ID_SEND_CONFIGURATION, "&W - Wyślij konfigurację do modułu"}}},
-        {"&Konfiguracja",
-         {{ID_GENERAL_SETTINGS, "&U - Ustawienia ogólne"},
-          {ID_LINE_SETTINGS, "&I - Ustawienia linii"},
-          {ID_SMS_TEXTS, "&T - Teksty SMS"},
-          {ID_REPORTS_CONTROL, "&P - Raporty i sterowanie"}}},
-        {"Port &COM",
-         {{32776, "COM &1"},
-          {32777, "COM &2"},
-          {32778, "COM &3"},
-          {32779, "COM &4"},
-          {32793, "COM &5"},
-          {32798, "COM &6"},
-          {32799, "COM &7"},
-          {32800, "COM &8"},
-          {32801, "COM &9"}}},
-        {"&Informacje", {{ID_MODULE_VERSION, "&V - Wersja modułu"}, {16, "&O programie"}}},
-    };
-    const QList<QAction*> popups = console.Menu().MenuBar()->actions();
-    ASSERT_EQ(popups.size(), static_cast<qsizetype>(expected.size()));
-    for (std::size_t p = 0; p < expected.size(); ++p) {
-        EXPECT_EQ(popups[p]->text(), QString::fromUtf8(expected[p].first));
-        const QList<QAction*> items = popups[p]->menu()->actions();
-        ASSERT_EQ(items.size(), static_cast<qsizetype>(expected[p].second.size()));
-        for (qsizetype i = 0; i < items.size(); ++i) {
-            EXPECT_EQ(items[i],
-                      console.Menu().Item(expected[p].second[static_cast<std::size_t>(i)].id));
-            EXPECT_EQ(items[i]->text(),
-                      QString::fromUtf8(expected[p].second[static_cast<std::size_t>(i)].label));
-        }
-    }
-}
-
 TEST_F(ConsoleWindowTest, StartsWithEmptyLogComOneAndZeroImage) {
-    EXPECT_EQ(Pane(), QString());
+    EXPECT_EQ(Pane(), "");
     EXPECT_TRUE(console.Menu().IsChecked(ID_COM1));
     EXPECT_EQ(console.Image(), ConfigImage{});
-    EXPECT_EQ(console.windowTitle(), QStringLiteral("Konsola GRT-8"));
-    EXPECT_EQ(console.focusWidget(), console.GetDlgItem(IDC_LOG));
+    EXPECT_EQ(console.Caption(), "Konsola GRT-8");
+    EXPECT_EQ(console.FocusedItemId(), IDC_LOG);
 }
 
 TEST_F(ConsoleWindowTest, ChoosingAPortReplacesTheLogAndMovesTheCheckMark) {
-    console.m_strLog = QStringLiteral("stare\r\n");
+    console.m_strLog = "stare\r\n";
     for (int round = 0; round < 2; ++round) {
         console.SendCommand(ID_COM5);
-        EXPECT_EQ(console.m_strLog, QStringLiteral("Wybrano port COM5\r\n"));
-        EXPECT_EQ(Pane(), QStringLiteral("Wybrano port COM5\r\n"));
+        EXPECT_EQ(console.m_strLog, "Wybrano port COM5\r\n");
+        EXPECT_EQ(Pane(), "Wybrano port COM5\r\n");
         EXPECT_EQ(g_comPortDigit[0], '5');
         EXPECT_EQ(g_comPortDigit[1], '\0');
         for (const int id :
@@ -103,67 +42,53 @@ TEST_F(ConsoleWindowTest, ChoosingAPortReplacesTheLogAndMovesTheCheckMark) {
         EXPECT_TRUE(console.Menu().IsChecked(ID_COM5));
     }
     console.SendCommand(ID_COM9);
-    EXPECT_EQ(Pane(), QStringLiteral("Wybrano port COM9\r\n"));
+    EXPECT_EQ(Pane(), "Wybrano port COM9\r\n");
     EXPECT_FALSE(console.Menu().IsChecked(ID_COM5));
 }
 
 TEST_F(ConsoleWindowTest, EscapeAndEnterDoNotCloseTheWindow) {
-    QWidget* pane = console.GetDlgItem(IDC_LOG);
-    for (QWidget* target : {pane, static_cast<QWidget*>(&console)}) {
-        Press(target, Qt::Key_Escape);
-        Press(target, Qt::Key_Return);
-        Press(target, Qt::Key_Enter);
-        EXPECT_TRUE(console.isVisible());
+    for (const int target : {IDC_LOG, 0}) {
+        for (const TestKey key : {TestKey::Escape, TestKey::Return, TestKey::Enter}) {
+            PressKey(console, target, key);
+            EXPECT_TRUE(console.IsWindowVisible());
+        }
     }
 }
 
 // What the operations append lives in the pane only, until a refresh brings back the log text.
 TEST_F(ConsoleWindowTest, LogLayersStaySeparateUntilRefreshed) {
-    console.m_strLog = QStringLiteral("Zapisano konfigurację do pliku:\r\nA.GR8\r\n");
+    console.m_strLog = "Zapisano konfigurację do pliku:\r\nA.GR8\r\n";
     console.RefreshLogPane();
     console.ClearLogPane();
-    console.AppendToLogPane(QStringLiteral("Otwarcie portu COM1\r\n"));
-    console.AppendToLogPane(QStringLiteral("Weryfikacja ..."));
-    console.AppendToLogPane(QStringLiteral("OK.\r\n"));
-    EXPECT_EQ(Pane(), QStringLiteral("Otwarcie portu COM1\r\nWeryfikacja ...OK.\r\n"));
-    EXPECT_EQ(console.m_strLog, QStringLiteral("Zapisano konfigurację do pliku:\r\nA.GR8\r\n"));
+    console.AppendToLogPane("Otwarcie portu COM1\r\n");
+    console.AppendToLogPane("Weryfikacja ...");
+    console.AppendToLogPane("OK.\r\n");
+    EXPECT_EQ(Pane(), "Otwarcie portu COM1\r\nWeryfikacja ...OK.\r\n");
+    EXPECT_EQ(console.m_strLog, "Zapisano konfigurację do pliku:\r\nA.GR8\r\n");
     console.RefreshLogPane();
     EXPECT_EQ(Pane(), console.m_strLog);
 }
 
-// A long line scrolls sideways with the caret; the pane shows only its vertical scroll bar.
-TEST_F(ConsoleWindowTest, LogPaneScrollsALongLineWithoutAHorizontalBar) {
-    auto* pane = console.Item<QPlainTextEdit>(IDC_LOG);
-    console.AppendToLogPane(QString(400, QLatin1Char('x')));
-    QApplication::processEvents();
-    EXPECT_GT(pane->horizontalScrollBar()->value(), 0) << "the line's end is scrolled into view";
-    EXPECT_FALSE(pane->horizontalScrollBar()->isVisible());
-    EXPECT_TRUE(pane->verticalScrollBar()->isVisible());
-}
-
 TEST_F(ConsoleWindowTest, KeysAimedAtTheWindowLeaveNoTrace) {
-    console.m_strLog = QStringLiteral("log\r\n");
+    console.m_strLog = "log\r\n";
     console.RefreshLogPane();
-    console.setFocus();
-    Press(&console, Qt::Key_A);
-    EXPECT_EQ(Pane(), QStringLiteral("log\r\n"));
-    EXPECT_TRUE(console.isVisible());
+    PressKey(console, 0, TestKey::LetterA);
+    EXPECT_EQ(Pane(), "log\r\n");
+    EXPECT_TRUE(console.IsWindowVisible());
 }
 
 TEST_F(ConsoleWindowTest, AboutBoxShowsTheVersionEveryTime) {
     for (int round = 0; round < 2; ++round) {
-        QString caption;
-        QString version;
+        std::string caption;
+        std::string version;
         const bool shown = WithNextModalDialog([&] { console.SendCommand(IDM_ABOUTBOX); },
-                                               [&](QDialog& about) {
-                                                   caption = about.windowTitle();
-                                                   auto& dialog = dynamic_cast<CDialog&>(about);
-                                                   version =
-                                                       dialog.Item<QLabel>(IDC_VERSION)->text();
+                                               [&](CDialog& about) {
+                                                   caption = about.Caption();
+                                                   version = about.ItemText(IDC_VERSION);
                                                });
         ASSERT_TRUE(shown);
-        EXPECT_EQ(caption, QStringLiteral("O programie"));
-        EXPECT_EQ(version, QStringLiteral("2.6"));
+        EXPECT_EQ(caption, "O programie");
+        EXPECT_EQ(version, "2.6");
     }
 }
 
@@ -172,24 +97,21 @@ TEST_F(ConsoleWindowTest, EditorsWorkOnTheImageAndLeaveTheConsoleAlone) {
     console.Image()[kReportFlagsOffset] = 0x01;
     console.Image()[1022] = 0x12;
     const ConfigImage before = console.Image();
-    console.m_strLog = QStringLiteral("stare\r\n");
-    console.AppendToLogPane(QStringLiteral("Odczyt bloku 1...\r\n"));
-    const QString pane = Pane();
+    console.m_strLog = "stare\r\n";
+    console.AppendToLogPane("Odczyt bloku 1...\r\n");
+    const std::string pane = Pane();
     for (const int command :
          {ID_GENERAL_SETTINGS, ID_LINE_SETTINGS, ID_SMS_TEXTS, ID_REPORTS_CONTROL}) {
-        QString caption;
+        std::string caption;
         bool firstReportBoxTicked = false;
         ASSERT_TRUE(WithNextModalDialog([&] { console.SendCommand(command); },
-                                        [&](QDialog& editor) {
-                                            caption = editor.windowTitle();
-                                            auto& dialog = dynamic_cast<CDialog&>(editor);
-                                            if (auto* box =
-                                                    dialog.Item<QCheckBox>(IDC_REPORT_TEL_1)) {
-                                                firstReportBoxTicked = box->isChecked();
-                                            }
+                                        [&](CDialog& editor) {
+                                            caption = editor.Caption();
+                                            firstReportBoxTicked =
+                                                editor.IsDlgButtonChecked(IDC_REPORT_TEL_1);
                                         }))
             << command;
-        EXPECT_FALSE(caption.isEmpty());
+        EXPECT_FALSE(caption.empty());
         if (command == ID_REPORTS_CONTROL) {
             EXPECT_TRUE(firstReportBoxTicked);
         }
@@ -200,17 +122,11 @@ TEST_F(ConsoleWindowTest, EditorsWorkOnTheImageAndLeaveTheConsoleAlone) {
 }
 
 TEST_F(ConsoleWindowTest, ExitEndsWithOkAndCopiesThePaneIntoTheLog) {
-    console.AppendToLogPane(QStringLiteral("Odczyt bloku 1...\r\n"));
+    console.AppendToLogPane("Odczyt bloku 1...\r\n");
     console.SendCommand(ID_EXIT);
-    EXPECT_FALSE(console.isVisible());
-    EXPECT_EQ(console.result(), IDOK);
-    EXPECT_EQ(console.m_strLog, QStringLiteral("Odczyt bloku 1...\r\n"));
-}
-
-TEST_F(ConsoleWindowTest, CloseBoxEndsWithCancel) {
-    console.close();
-    EXPECT_FALSE(console.isVisible());
-    EXPECT_EQ(console.result(), IDCANCEL);
+    EXPECT_FALSE(console.IsWindowVisible());
+    EXPECT_EQ(console.GetResult(), IDOK);
+    EXPECT_EQ(console.m_strLog, "Odczyt bloku 1...\r\n");
 }
 
 } // namespace

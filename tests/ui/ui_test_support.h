@@ -3,8 +3,6 @@
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
 
-#include <QString>
-#include <QStringList>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -12,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-class QDialog;
+class CDialog;
 
 // Records every message box instead of showing it, for the lifetime of the object.
 class MessageBoxRecorder {
@@ -36,19 +34,33 @@ public:
     FileDialogAnswers(const FileDialogAnswers&) = delete;
     FileDialogAnswers& operator=(const FileDialogAnswers&) = delete;
 
-    void Push(const std::optional<QString>& answer) {
-        m_answers.emplace_back(answer.has_value(), answer.value_or(QString()));
+    void Push(const std::optional<std::string>& answer) {
+        m_answers.emplace_back(answer.has_value(), answer.value_or(std::string()));
     }
     std::vector<FileDialogKind> asked;
 
 private:
     // Whether the user chose a file, and which.
-    std::deque<std::pair<bool, QString>> m_answers;
+    std::deque<std::pair<bool, std::string>> m_answers;
     FileDialogHandler m_previous;
 };
+
+// What the user does, done the way the toolkit receives it; each backend's test support
+// implements these.
 
 // Runs action, which is expected to open a modal dialog; inspect is called with that dialog
 // once it is shown, and the dialog is then closed unless inspect closed it. Returns false when
 // no dialog appeared.
 bool WithNextModalDialog(const std::function<void()>& action,
-                         const std::function<void(QDialog&)>& inspect);
+                         const std::function<void(CDialog&)>& inspect);
+
+// Types the text into an edit box at its caret, as through the keyboard or a paste.
+void TypeInto(CDialog& dialog, int controlId, const std::string& text);
+void ClickButton(CDialog& dialog, int controlId);
+
+enum class TestKey { Escape, Enter, Return, LetterA };
+// Presses a key with the focus in the control, or on the window itself for id 0.
+void PressKey(CDialog& dialog, int controlId, TestKey key);
+
+// Runs action from the window's event loop after the given time.
+void RunLater(int milliseconds, const std::function<void()>& action);

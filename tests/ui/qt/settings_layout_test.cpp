@@ -1,5 +1,7 @@
+// Whether the texts fit their controls depends on the fonts the toolkit measures with.
 #include "editors/general_settings_dlg.h"
 #include "editors/line_settings_dlg.h"
+#include "platform/qt/dialog_window.h"
 #include "resources/resource_ids.h"
 
 #include <QCheckBox>
@@ -11,7 +13,7 @@
 namespace {
 
 QList<QWidget*> ControlsOf(const CDialog& dialog) {
-    QWidget* clientArea = dialog.GetDlgItem(IDOK)->parentWidget();
+    QWidget* clientArea = ToWidget(dialog.GetDlgItem(IDOK))->parentWidget();
     return clientArea->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
 }
 
@@ -42,7 +44,7 @@ bool TextFits(const QWidget* control) {
 
 void ExpectTidy(const CDialog& dialog) {
     const QList<QWidget*> controls = ControlsOf(dialog);
-    const QRect area = dialog.GetDlgItem(IDOK)->parentWidget()->rect();
+    const QRect area = ToWidget(dialog.GetDlgItem(IDOK))->parentWidget()->rect();
     for (const QWidget* control : controls) {
         EXPECT_TRUE(area.contains(control->geometry())) << Describe(control).toStdString();
         EXPECT_TRUE(TextFits(control)) << "cut off: " << Describe(control).toStdString();
@@ -66,12 +68,13 @@ TEST(SettingsLayout, LineSettingsGridHasRowsAndColumnsOfBoxes) {
     ExpectTidy(dialog);
     for (int line = 1; line <= 10; ++line) {
         for (int column = 0; column < 5; ++column) {
-            const QWidget* box = dialog.Item<QCheckBox>(LineBoxId(line, column));
+            const QWidget* box = qobject_cast<const QCheckBox*>(
+                ToWidget(dialog.GetDlgItem(LineBoxId(line, column))));
             ASSERT_NE(box, nullptr);
-            EXPECT_EQ(box->y(), dialog.GetDlgItem(LineBoxId(line, 0))->y());
-            EXPECT_EQ(box->x(), dialog.GetDlgItem(LineBoxId(1, column))->x());
+            EXPECT_EQ(box->y(), ToWidget(dialog.GetDlgItem(LineBoxId(line, 0)))->y());
+            EXPECT_EQ(box->x(), ToWidget(dialog.GetDlgItem(LineBoxId(1, column)))->x());
             if (line > 1) {
-                EXPECT_GT(box->y(), dialog.GetDlgItem(LineBoxId(line - 1, column))->y());
+                EXPECT_GT(box->y(), ToWidget(dialog.GetDlgItem(LineBoxId(line - 1, column)))->y());
             }
         }
     }

@@ -7,4 +7,4 @@
 // high-density screens too.
 QPixmap RenderPicture(int pictureId, QSize size, qreal devicePixelRatio = 1.0);
 
-QIcon ApplicationIcon();
+QIcon RenderIcon(int iconId);

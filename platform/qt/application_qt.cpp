@@ -1,10 +1,14 @@
-#include "platform/qt_message_box.h"
+#include "platform/application.h"
 
 #include "platform/message_box.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QThread>
+
+struct ToolkitState : QApplication {
+    using QApplication::QApplication;
+};
 
 namespace {
 
@@ -28,6 +32,11 @@ void ShowWarningBoxOnWindowThread(const std::string& utf8Text) {
 
 } // namespace
 
-void InstallQtMessageBox() {
+UiToolkit::UiToolkit(int& argc, char** argv)
+    : m_state(std::make_unique<ToolkitState>(argc, argv)) {}
+
+UiToolkit::~UiToolkit() = default;
+
+void UiToolkit::InstallMessageBox() {
     SetMessageBoxHandler(ShowWarningBoxOnWindowThread);
 }

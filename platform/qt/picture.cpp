@@ -1,14 +1,13 @@
-#include "platform/picture.h"
+#include "platform/qt/picture.h"
 
+#include "platform/qt/dialog_builder.h"
 #include "resources/pictures.h"
-#include "resources/resource_ids.h"
 
 #include <QPainter>
 #include <QSvgRenderer>
 
 QPixmap RenderPicture(int pictureId, QSize size, qreal devicePixelRatio) {
-    const std::string_view path = PictureResourcePath(pictureId);
-    QSvgRenderer renderer(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
+    QSvgRenderer renderer(ToQString(PictureResourcePath(pictureId)));
     QPixmap pixmap(size * devicePixelRatio);
     pixmap.setDevicePixelRatio(devicePixelRatio);
     pixmap.fill(Qt::transparent);
@@ -17,10 +16,10 @@ QPixmap RenderPicture(int pictureId, QSize size, qreal devicePixelRatio) {
     return pixmap;
 }
 
-QIcon ApplicationIcon() {
+QIcon RenderIcon(int iconId) {
     QIcon icon;
     for (const int side : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addPixmap(RenderPicture(IDR_MAINFRAME, QSize(side, side)));
+        icon.addPixmap(RenderPicture(iconId, QSize(side, side)));
     }
     return icon;
 }

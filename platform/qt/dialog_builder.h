@@ -1,11 +1,15 @@
 #pragma once
 
-#include "platform/dialog_units.h"
+#include "platform/qt/dialog_units.h"
 #include "resources/dialog_template.h"
 
 #include <QWidget>
 #include <functional>
 #include <map>
+
+inline QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 using ControlMap = std::map<int, QWidget*>;
 using ButtonClickHandler = std::function<void(int controlId)>;

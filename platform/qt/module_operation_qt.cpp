@@ -1,4 +1,6 @@
-#include "app/operation_runner.h"
+#include "platform/module_operation.h"
+
+#include "platform/qt/dialog_window.h"
 
 #include <QEventLoop>
 #include <QMetaObject>
@@ -12,4 +14,8 @@ void RunModuleOperation(const std::function<void()>& operation) {
     });
     waiting.exec(QEventLoop::ExcludeUserInputEvents);
     worker.join();
+}
+
+void PostToWindow(CDialog& window, std::function<void()> work) {
+    QMetaObject::invokeMethod(&window.Window(), std::move(work));
 }

@@ -1,6 +1,6 @@
-#include "platform/dialog_builder.h"
+#include "platform/qt/dialog_builder.h"
 
-#include "platform/picture.h"
+#include "platform/qt/picture.h"
 #include "resources/resource_ids.h"
 
 #include <QCheckBox>
@@ -16,12 +16,8 @@ bool Has(const ControlTemplate& control, unsigned style) {
     return (control.style & style) != 0;
 }
 
-QString TextOf(const ControlTemplate& control) {
-    return QString::fromUtf8(control.text.data(), static_cast<qsizetype>(control.text.size()));
-}
-
 QWidget* MakeLabel(const ControlTemplate& control, QWidget& parent) {
-    auto* label = new QLabel(TextOf(control), &parent);
+    auto* label = new QLabel(ToQString(control.text), &parent);
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment((Has(control, ControlStyle::AlignRight) ? Qt::AlignRight : Qt::AlignLeft) |
@@ -52,9 +48,12 @@ QWidget* MakeEdit(const ControlTemplate& control, QWidget& parent) {
         edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         edit->setFrameShape(Has(control, ControlStyle::Border) ? QFrame::StyledPanel
                                                                : QFrame::NoFrame);
+        if (Has(control, ControlStyle::KeyboardSelectable)) {
+            edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        }
         return edit;
     }
-    auto* edit = new QLineEdit(TextOf(control), &parent);
+    auto* edit = new QLineEdit(ToQString(control.text), &parent);
     edit->setReadOnly(Has(control, ControlStyle::ReadOnly));
     edit->setFrame(Has(control, ControlStyle::Border));
     return edit;
@@ -62,7 +61,7 @@ QWidget* MakeEdit(const ControlTemplate& control, QWidget& parent) {
 
 QWidget* MakeButton(const ControlTemplate& control, QWidget& parent,
                     const ButtonClickHandler& onClick) {
-    auto* button = new QPushButton(TextOf(control), &parent);
+    auto* button = new QPushButton(ToQString(control.text), &parent);
     button->setDefault(control.kind == ControlKind::DefaultPushButton);
     const int id = control.id;
     QObject::connect(button, &QPushButton::clicked, &parent, [onClick, id] { onClick(id); });
@@ -70,7 +69,7 @@ QWidget* MakeButton(const ControlTemplate& control, QWidget& parent,
 }
 
 QWidget* MakeCheckBox(const ControlTemplate& control, QWidget& parent) {
-    auto* box = new QCheckBox(TextOf(control), &parent);
+    auto* box = new QCheckBox(ToQString(control.text), &parent);
     if (Has(control, ControlStyle::TextLeftOfBox)) {
         box->setLayoutDirection(Qt::RightToLeft);
     }
@@ -93,7 +92,7 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget& parent, const QRec
     case ControlKind::CheckBox:
         return MakeCheckBox(control, parent);
     case ControlKind::GroupBox:
-        return new QGroupBox(TextOf(control), &parent);
+        return new QGroupBox(ToQString(control.text), &parent);
     }
     return nullptr;
 }

@@ -14,6 +14,3 @@ QString PaneText(const QPlainTextEdit& pane);
 // Inserts the text at the caret in place of the selection, without an undo record, and
 // scrolls the caret into view.
 void ReplaceSelection(QPlainTextEdit& pane, const QString& text);
-
-// Selects the pane's whole text and deletes it.
-void ClearPane(QPlainTextEdit& pane);

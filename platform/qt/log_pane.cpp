@@ -1,4 +1,4 @@
-#include "platform/log_pane.h"
+#include "platform/qt/log_pane.h"
 
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -28,9 +28,4 @@ void ReplaceSelection(QPlainTextEdit& pane, const QString& text) {
     pane.setUndoRedoEnabled(undoWasEnabled);
     pane.setTextCursor(cursor);
     pane.ensureCursorVisible();
-}
-
-void ClearPane(QPlainTextEdit& pane) {
-    pane.selectAll();
-    ReplaceSelection(pane, QString());
 }

@@ -1,0 +1,63 @@
+#include "platform/qt/dialog_window.h"
+#include "tests/ui/qt/qt_test_support.h"
+#include "tests/ui/ui_test_support.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+bool WithNextQtDialog(const std::function<void()>& action,
+                      const std::function<void(QDialog&)>& inspect) {
+    bool seen = false;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible() || seen) {
+            return;
+        }
+        seen = true;
+        inspect(*dialog);
+        if (dialog->isVisible()) {
+            dialog->done(QDialog::Rejected);
+        }
+    });
+    poll.start();
+    action();
+    return seen;
+}
+
+bool WithNextModalDialog(const std::function<void()>& action,
+                         const std::function<void(CDialog&)>& inspect) {
+    return WithNextQtDialog(
+        action, [&](QDialog& dialog) { inspect(dynamic_cast<DialogWindow&>(dialog).Owner()); });
+}
+
+void TypeInto(CDialog& dialog, int controlId, const std::string& text) {
+    qobject_cast<QLineEdit*>(ToWidget(dialog.GetDlgItem(controlId)))
+        ->insert(QString::fromStdString(text));
+}
+
+void ClickButton(CDialog& dialog, int controlId) {
+    qobject_cast<QPushButton*>(ToWidget(dialog.GetDlgItem(controlId)))->click();
+}
+
+void PressKey(CDialog& dialog, int controlId, TestKey key) {
+    static const std::map<TestKey, std::pair<int, QString>> kKeys = {
+        {TestKey::Escape, {Qt::Key_Escape, QString()}},
+        {TestKey::Enter, {Qt::Key_Enter, QString()}},
+        {TestKey::Return, {Qt::Key_Return, QString()}},
+        {TestKey::LetterA, {Qt::Key_A, QStringLiteral("a")}},
+    };
+    const auto& [code, text] = kKeys.at(key);
+    QWidget* target = controlId == 0 ? &dialog.Window() : ToWidget(dialog.GetDlgItem(controlId));
+    target->setFocus();
+    QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &press);
+}
+
+void RunLater(int milliseconds, const std::function<void()>& action) {
+    QTimer::singleShot(milliseconds, qApp, action);
+}
