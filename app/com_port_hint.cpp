@@ -1,7 +1,7 @@
 #include "app/com_port_hint.h"
 
 std::string ComPortHint(const ComPortAssignment& port) {
-    if (port.devicePath.empty() || port.devicePath == std::string("COM") + port.digit) {
+    if (port.devicePath.empty() || port.devicePath == port.Name()) {
         return "";
     }
     const std::string& name =

@@ -81,8 +81,9 @@ std::vector<SerialDevice> Adapters(const SerialDeviceRoots& roots) {
     return adapters;
 }
 
-// Serial ports built into the computer: the kernel offers ttyS0 to ttyS31 whether or not a
-// UART answers behind them, and most laptops have none; its "type" says which have one.
+// The kernel offers ttyS0 to ttyS31 whether or not a UART answers behind them, and most laptops
+// have none. Their "type" is the port type TIOCGSERIAL gives, read without opening the device,
+// which would need the user to be allowed to open it.
 bool HasUartBehind(const fs::path& ttyFolder) {
     std::error_code error;
     if (!fs::exists(ttyFolder / "device", error)) {
@@ -109,7 +110,9 @@ bool ComesBefore(const std::string& left, const std::string& right) {
     return leftDigits != rightDigits ? leftDigits < rightDigits : left < right;
 }
 
-std::vector<SerialDevice> BuiltInPorts(const SerialDeviceRoots& roots,
+// The serial devices udev gave no stable name: the ports built into the computer, and USB
+// adapters on a system without udev, which still come before the built-in ports.
+std::vector<SerialDevice> UnnamedPorts(const SerialDeviceRoots& roots,
                                        const std::vector<SerialDevice>& adapters) {
     std::vector<std::string> names;
     std::error_code error;
@@ -124,6 +127,9 @@ std::vector<SerialDevice> BuiltInPorts(const SerialDeviceRoots& roots,
         }
     }
     std::sort(names.begin(), names.end(), ComesBefore);
+    std::stable_partition(names.begin(), names.end(), [&](const std::string& name) {
+        return UsbDeviceFolder(roots.sys / "class/tty" / name).has_value();
+    });
     std::vector<SerialDevice> ports;
     for (const std::string& name : names) {
         ports.push_back({(roots.dev / name).string(), {}, {}, {}, {}});
@@ -135,8 +141,8 @@ std::vector<SerialDevice> BuiltInPorts(const SerialDeviceRoots& roots,
 
 std::vector<SerialDevice> FindSerialDevices(const SerialDeviceRoots& roots) {
     std::vector<SerialDevice> devices = Adapters(roots);
-    const std::vector<SerialDevice> builtIn = BuiltInPorts(roots, devices);
-    devices.insert(devices.end(), builtIn.begin(), builtIn.end());
+    const std::vector<SerialDevice> unnamed = UnnamedPorts(roots, devices);
+    devices.insert(devices.end(), unnamed.begin(), unnamed.end());
     for (SerialDevice& device : devices) {
         DescribeFromDeviceTree(device, roots.sys);
     }

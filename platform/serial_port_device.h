@@ -12,6 +12,11 @@ SerialPortOpenResult OpenSerialPortDevice(const std::string& name);
 
 // What one of the console's ports COM1 to COM9 opens at this moment.
 struct ComPortAssignment {
+    // "COM1" to "COM9".
+    std::string Name() const { return std::string("COM") + digit; }
+    // The environment variable that names another device for the port: "GRT8_COM1".
+    std::string Variable() const { return "GRT8_" + Name(); }
+
     char digit = '1';
     // Empty when no device is behind the port: opening it then fails.
     std::string devicePath;

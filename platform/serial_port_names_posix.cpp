@@ -11,9 +11,8 @@ bool IsComPortName(const std::string& name) {
     return name.size() == 4 && name.compare(0, 3, "COM") == 0 && name[3] >= '1' && name[3] <= '9';
 }
 
-const char* EnvironmentMapping(char digit) {
-    const std::string variable = std::string("GRT8_COM") + digit;
-    const char* mapped = std::getenv(variable.c_str());
+const char* EnvironmentMapping(const ComPortAssignment& port) {
+    const char* mapped = std::getenv(port.Variable().c_str());
     return mapped != nullptr && *mapped != '\0' ? mapped : nullptr;
 }
 
@@ -27,14 +26,14 @@ SerialDevice Described(const std::string& path, const std::vector<SerialDevice>&
 
 // The n-th device stays COMn whatever the variables name, so an adapter keeps its number.
 ComPortAssignment Assign(char digit, const std::vector<SerialDevice>& found) {
-    if (const char* mapped = EnvironmentMapping(digit)) {
-        return {digit, mapped, true, Described(mapped, found)};
-    }
+    ComPortAssignment port{digit, {}, false, {}};
     const auto index = static_cast<std::size_t>(digit - '1');
-    if (index < found.size()) {
-        return {digit, found[index].path, false, found[index]};
+    if (const char* mapped = EnvironmentMapping(port)) {
+        port = {digit, mapped, true, Described(mapped, found)};
+    } else if (index < found.size()) {
+        port = {digit, found[index].path, false, found[index]};
     }
-    return {digit, {}, false, {}};
+    return port;
 }
 
 } // namespace

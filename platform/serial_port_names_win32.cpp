@@ -4,8 +4,9 @@
 std::vector<ComPortAssignment> AssignComPorts() {
     std::vector<ComPortAssignment> ports;
     for (char digit = '1'; digit <= '9'; ++digit) {
-        const std::string name = std::string("COM") + digit;
-        ports.push_back({digit, name, false, {name, {}, {}, {}, {}}});
+        ComPortAssignment port{digit, {}, false, {}};
+        port.devicePath = port.device.path = port.Name();
+        ports.push_back(port);
     }
     return ports;
 }

@@ -70,7 +70,9 @@ std::string ScratchSerialDevices::AddStableName(const std::string& stableName,
 void ScratchSerialDevices::AddUsbTty(const std::string& name, const std::string& vendor,
                                      const std::string& product, const std::string& serialNumber) {
     const fs::path usbDevice = m_roots.sys / "devices/usb1" / ("1-" + name);
-    MakeTtyFolder(m_roots.sys, name, usbDevice / "1-1:1.0" / name);
+    const fs::path port = usbDevice / "1-1:1.0" / name;
+    MakeTtyFolder(m_roots.sys, name, port);
+    fs::create_directories(port / "driver");
     WriteText(usbDevice / "idVendor", "0403");
     WriteText(usbDevice / "manufacturer", vendor);
     WriteText(usbDevice / "product", product);

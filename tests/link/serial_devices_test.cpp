@@ -14,9 +14,9 @@ struct ExpectedPort {
     bool fromEnvironment = false;
 };
 
-// Adapters by their stable names, then built-in ports with a UART by number, then nothing;
-// GRT8_COMn wins for its own port without moving the others. The variables are put back as
-// they were when the scratch folder goes.
+// Adapters by their stable names, then adapters udev did not name, then built-in ports with a
+// UART, both by number, then nothing; GRT8_COMn wins for its own port without moving the
+// others. The variables are put back as they were when the scratch folder goes.
 TEST(SerialDevicesTest, ComPortsTakeAdaptersThenBuiltInPortsAndTheVariablesWin) {
     ScratchSerialDevices scratch;
     const std::string ftdi = "usb-FTDI_FT232R_USB_UART_A10K3XYZ-if00-port0";
@@ -27,6 +27,8 @@ TEST(SerialDevicesTest, ComPortsTakeAdaptersThenBuiltInPortsAndTheVariablesWin) 
     const std::string arduinoLink = scratch.AddStableName(arduino, "ttyACM0");
     scratch.AddStableName("usb-Unplugged_Adapter-if00-port0", "ttyUSB7");
     scratch.AddUsbTty("ttyUSB1", "FTDI", "FT232R USB UART", "A10K3XYZ");
+    const std::string usb3 = scratch.AddNode("ttyUSB3");
+    scratch.AddUsbTty("ttyUSB3", "Prolific", "USB-Serial Controller", "");
     const std::string ama0 = scratch.AddNode("ttyAMA0");
     scratch.AddBuiltInTty("ttyAMA0", "");
     std::map<std::string, std::string> builtIn;
@@ -46,11 +48,11 @@ TEST(SerialDevicesTest, ComPortsTakeAdaptersThenBuiltInPortsAndTheVariablesWin) 
     const std::vector<ExpectedPort> expected = {
         {acm0, arduinoLink, ""},
         {ftdiLink, ftdiLink, "FT232R USB UART", true},
+        {usb3, "", "USB-Serial Controller"},
         {ama0, "", ""},
         {builtIn["ttyS0"], "", ""},
         {builtIn["ttyS2"], "", ""},
         {builtIn["ttyS10"], "", ""},
-        {"", "", ""},
         {"/dev/ttyUSB9", "", "", true},
         {"", "", ""},
     };
@@ -67,7 +69,7 @@ TEST(SerialDevicesTest, ComPortsTakeAdaptersThenBuiltInPortsAndTheVariablesWin) 
     EXPECT_EQ(ports[1].device.path, usb1);
     EXPECT_EQ(ports[1].device.vendor, "FTDI");
     EXPECT_EQ(ports[1].device.serialNumber, "A10K3XYZ");
-    EXPECT_EQ(SerialPortDevicePath("COM3"), ama0);
+    EXPECT_EQ(SerialPortDevicePath("COM4"), ama0);
     EXPECT_EQ(SerialPortDevicePath("COM9"), "");
     EXPECT_EQ(SerialPortDevicePath("COM10"), "COM10");
     EXPECT_EQ(SerialPortDevicePath("/dev/ttyACM3"), "/dev/ttyACM3");

@@ -9,14 +9,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-std::string PortName(const ComPortAssignment& port) {
-    return std::string("COM") + port.digit;
-}
-
-std::string VariableName(const ComPortAssignment& port) {
-    return "GRT8_" + PortName(port);
-}
-
 // Maker and product as the adapter gives them, then its serial number.
 std::string AdapterDescription(const SerialDevice& device) {
     std::string text = device.vendor;
@@ -33,10 +25,10 @@ std::string AdapterDescription(const SerialDevice& device) {
 // something the terminal would act on.
 std::string PortParagraph(const ComPortAssignment& port) {
     if (port.devicePath.empty()) {
-        return PortName(port) + ": no device\n";
+        return port.Name() + ": no device\n";
     }
-    std::string text = PortName(port) + ": " + WithoutControlCharacters(port.devicePath);
-    text += port.fromEnvironment ? " (from " + VariableName(port) + ")\n" : "\n";
+    std::string text = port.Name() + ": " + WithoutControlCharacters(port.devicePath);
+    text += port.fromEnvironment ? " (from " + port.Variable() + ")\n" : "\n";
     if (!port.device.stableName.empty() && port.device.stableName != port.devicePath) {
         text += "  stable name: " + WithoutControlCharacters(port.device.stableName) + "\n";
     }
@@ -51,13 +43,13 @@ Json TextOrNull(const std::string& text) {
 }
 
 Json PortJson(const ComPortAssignment& port) {
-    return {{"port", PortName(port)},
+    return {{"port", port.Name()},
             {"device", TextOrNull(port.devicePath)},
             {"stableName", TextOrNull(port.device.stableName)},
             {"vendor", TextOrNull(port.device.vendor)},
             {"product", TextOrNull(port.device.product)},
             {"serialNumber", TextOrNull(port.device.serialNumber)},
-            {"variable", port.fromEnvironment ? Json(VariableName(port)) : Json(nullptr)}};
+            {"variable", port.fromEnvironment ? Json(port.Variable()) : Json(nullptr)}};
 }
 
 } // namespace
