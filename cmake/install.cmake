@@ -5,7 +5,7 @@ if(WIN32 OR APPLE)
 endif()
 
 include(GNUInstallDirs)
-set(linux_resources ${CMAKE_SOURCE_DIR}/resources/linux)
+set(linux_resources ${CMAKE_SOURCE_DIR}/packaging/linux)
 
 foreach(program konsola_grt8 grt8 grt8-sim)
     if(TARGET ${program})

@@ -1,12 +1,9 @@
 #include "tools/grt8/usage_texts.h"
 
-const std::string_view kToolFooter =
-    R"(PORT is COM1 to COM9, mapped as the console maps them (COMn opens the device
-in the variable GRT8_COMn when it is set, else the n-th serial device present:
-adapters first, then built-in ports; 'grt8 ports' lists them), or a device
-path such as /dev/ttyUSB0.
+#include "tools/grt8/port_naming.h"
 
-Progress goes to standard error: a bar by block on a terminal, the console's
+const std::string_view kToolFooter =
+    R"(Progress goes to standard error: a bar by block on a terminal, the console's
 log lines otherwise. Results go to standard output.
 
 Exit status:
@@ -72,16 +69,6 @@ Exit status 0 on success, 1 when the send failed (the module was not
 restarted), 2 for a wrong command line, an unusable FILE or a port that
 cannot be opened.)";
 
-constexpr std::string_view kPortsFooter =
-    R"(Lists what COM1 to COM9 open now, as the console and --port map them: the
-device, its stable name under /dev/serial/by-id, and what the adapter says it
-is (maker, product, serial number), where there is one. A port named by a
-GRT8_COMn variable says so. Otherwise COMn is the n-th serial device present:
-USB and CDC-ACM adapters first, by their stable names, then the built-in
-serial ports that have a UART behind them, by number.
-
-Exit status 0.)";
-
 constexpr std::string_view kVersionFooter =
     R"(Asks the module on PORT for its version and prints the answer on standard
 output.
@@ -123,7 +110,7 @@ std::string_view CommandFooter(Command command) {
     case Command::Version:
         return kVersionFooter;
     case Command::Ports:
-        return kPortsFooter;
+        return kPortsHelp;
     }
     return "";
 }
