@@ -1,6 +1,7 @@
 #include "app/console_dlg.h"
 
 #include "app/about_dlg.h"
+#include "app/com_port_hint.h"
 #include "resources/resource_ids.h"
 #include "resources/strings.h"
 
@@ -22,6 +23,7 @@ CConsoleDlg::CConsoleDlg(std::optional<std::string> argumentText)
     m_menu.Load(IDR_CONSOLE_MENU);
     SetMenu(m_menu);
     AddMenuHandlers();
+    m_menu.SetPopupOpeningHandler(ID_COM1, [this] { ShowComPortDevices(); });
 }
 
 void CConsoleDlg::AddMenuHandlers() {
@@ -49,6 +51,15 @@ void CConsoleDlg::OnInitDialog() {
     SetIcon(IDR_MAINFRAME);
     LoadStartupFile();
     UpdateData(false);
+}
+
+// The devices are looked for each time the popup opens, so an adapter plugged in a moment ago
+// shows up beside its item.
+void CConsoleDlg::ShowComPortDevices() {
+    const std::vector<ComPortAssignment> ports = AssignComPorts();
+    for (std::size_t i = 0; i < kComPortCommands.size(); ++i) {
+        m_menu.SetMenuItemHint(kComPortCommands[i], ComPortHint(ports[i]));
+    }
 }
 
 void CConsoleDlg::OnComPort(char digit) {

@@ -55,6 +55,7 @@ protected:
 
 private:
     void AddMenuHandlers();
+    void ShowComPortDevices();
     void LoadStartupFile();
     void TraceKey(const std::string& trace);
     void RunOperation(const std::function<void(OperationLog&)>& operation);

@@ -10,6 +10,7 @@ packages=(
     g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix googletest wine wine64 zip
     clang-format
     clang libclang-rt-14-dev
+    debhelper lintian desktop-file-utils
 )
 
 missing=()

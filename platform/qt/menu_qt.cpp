@@ -5,6 +5,7 @@
 #include "resources/menu_template.h"
 
 #include <QLayout>
+#include <QMenu>
 
 CMenu::CMenu() : m_bar(std::make_unique<MenuBar>()) {}
 
@@ -31,6 +32,26 @@ void CMenu::CheckMenuItem(int commandId, bool checked) {
 bool CMenu::IsChecked(int commandId) const {
     const QAction* action = m_bar->Item(commandId);
     return action != nullptr && action->isChecked();
+}
+
+// Qt, like the platform menus, shows what follows a tab in an item's text in the shortcut column.
+void CMenu::SetMenuItemHint(int commandId, const std::string& hint) {
+    if (QAction* action = m_bar->Item(commandId)) {
+        const QString label = action->text().section(QLatin1Char('\t'), 0, 0);
+        action->setText(hint.empty() ? label : label + QLatin1Char('\t') + ToQString(hint));
+    }
+}
+
+std::string CMenu::GetMenuString(int commandId) const {
+    const QAction* action = m_bar->Item(commandId);
+    return action != nullptr ? action->text().toStdString() : std::string();
+}
+
+void CMenu::SetPopupOpeningHandler(int commandId, std::function<void()> handler) {
+    if (const QAction* action = m_bar->Item(commandId)) {
+        QObject::connect(qobject_cast<QMenu*>(action->parent()), &QMenu::aboutToShow,
+                         std::move(handler));
+    }
 }
 
 void CDialog::SetMenu(CMenu& menu) {

@@ -36,6 +36,8 @@ TEST(ArgumentsTest, EachCommandWithItsArguments) {
     EXPECT_EQ(send.sources[0].name, "-odd name.gr8");
 
     EXPECT_EQ(Accepted({"version", "--port", "COM9"}).port, "COM9");
+    EXPECT_EQ(Accepted({"ports"}).command, Command::Ports);
+    EXPECT_TRUE(Accepted({"ports", "--json"}).json);
 }
 
 TEST(ArgumentsTest, DiffTakesFilesAndModulesInTheOrderGiven) {
@@ -73,6 +75,7 @@ TEST(ArgumentsTest, RefusalsSayWhatIsWrongAndWhereHelpIs) {
         {{"diff", "a.gr8"},
          "diff compares two configurations, each a FILE or --port PORT; 1 given\n"},
         {{"diff", "a", "--port", "COM1", "c"}, "; 3 given\n"},
+        {{"ports", "extra"}, "not expected: extra\nTry 'grt8 ports --help'."},
     };
     for (const auto& [arguments, message] : refusals) {
         const ParsedArguments parsed = Parse(arguments);

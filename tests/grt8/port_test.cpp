@@ -1,9 +1,13 @@
+#include "tests/core/scratch_serial_devices.h"
+#include "tools/grt8/grt8_tool.h"
 #include "tools/grt8/port_argument.h"
 #include "tools/grt8/port_diagnosis.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <cstdlib>
+#include <sstream>
 
 namespace {
 
@@ -66,18 +70,62 @@ TEST(PortArgumentTest, ComPortsTheConsoleDoesNotHaveAreRefused) {
 }
 
 TEST(PortArgumentTest, ComPortsMapAsTheConsoleMapsThem) {
-    const ComMapping unmapped("GRT8_COM4", nullptr);
-    EXPECT_EQ(PortDevicePath(ModulePort::Com('4')), "/dev/ttyS3");
+    ScratchSerialDevices scratch;
+    const std::string adapter = scratch.AddNode("ttyUSB0");
+    scratch.AddStableName("usb-FTDI_FT232R_USB_UART_A10K3XYZ-if00-port0", "ttyUSB0");
+    EXPECT_EQ(PortDevicePath(ModulePort::Com('1')), adapter);
+    EXPECT_EQ(PortDevicePath(ModulePort::Com('4')), "");
     const ComMapping mapped("GRT8_COM4", "/dev/ttyUSB7");
     EXPECT_EQ(PortDevicePath(ModulePort::Com('4')), "/dev/ttyUSB7");
     EXPECT_EQ(PortDevicePath(ModulePort::Device("/dev/ttyACM0")), "/dev/ttyACM0");
 }
 
+// The first adapter is COM1, a port a variable names says so, and what an adapter says of
+// itself cannot drive the terminal.
+TEST(PortsCommandTest, ListsWhatEachComPortOpens) {
+    ScratchSerialDevices scratch;
+    const std::string adapter = scratch.AddNode("ttyUSB0");
+    const std::string stableName =
+        scratch.AddStableName("usb-FTDI_FT232R_USB_UART_A10K3XYZ-if00-port0", "ttyUSB0");
+    scratch.AddUsbTty("ttyUSB0", "FTDI", "FT232R\x1b[2J USB UART", "A10K3XYZ");
+    const ComMapping mapped("GRT8_COM2", "/dev/ttyACM5");
+
+    std::ostringstream text;
+    std::ostringstream errors;
+    EXPECT_EQ(RunTool(std::vector<std::string>{"ports"}, {text, errors}), 0) << errors.str();
+    std::string expected = "COM1: " + adapter + "\n  stable name: " + stableName +
+                           "\n  adapter: FTDI FT232R\\x1B[2J USB UART, serial number A10K3XYZ\n"
+                           "COM2: /dev/ttyACM5 (from GRT8_COM2)\n";
+    for (char digit = '3'; digit <= '9'; ++digit) {
+        expected += std::string("COM") + digit + ": no device\n";
+    }
+    EXPECT_EQ(text.str(), expected);
+
+    std::ostringstream json;
+    EXPECT_EQ(RunTool(std::vector<std::string>{"ports", "--json"}, {json, errors}), 0);
+    const nlohmann::json ports = nlohmann::json::parse(json.str())["ports"];
+    ASSERT_EQ(ports.size(), 9u);
+    EXPECT_EQ(ports[0]["port"], "COM1");
+    EXPECT_EQ(ports[0]["device"], adapter);
+    EXPECT_EQ(ports[0]["stableName"], stableName);
+    EXPECT_EQ(ports[0]["product"], "FT232R\x1b[2J USB UART");
+    EXPECT_EQ(ports[0]["serialNumber"], "A10K3XYZ");
+    EXPECT_TRUE(ports[0]["variable"].is_null());
+    EXPECT_EQ(ports[1]["variable"], "GRT8_COM2");
+    EXPECT_TRUE(ports[1]["vendor"].is_null());
+    EXPECT_TRUE(ports[8]["device"].is_null());
+}
+
 TEST(PortDiagnosisTest, AMissingDeviceIsNamedWithWhatToCheck) {
-    const ComMapping unmapped("GRT8_COM3", nullptr);
+    const ScratchSerialDevices scratch;
+    const std::string nothing = Explain(ModulePort::Com('3'), PortOpenReason::NoSuchDevice);
+    EXPECT_TRUE(Contains(nothing, "COM3 has no device behind it")) << nothing;
+    EXPECT_TRUE(Contains(nothing, "grt8 ports")) << nothing;
+    EXPECT_TRUE(Contains(nothing, "GRT8_COM3=/dev/ttyUSB0")) << nothing;
+
+    const ComMapping mapped("GRT8_COM3", "/dev/ttyUSB7");
     const std::string com = Explain(ModulePort::Com('3'), PortOpenReason::NoSuchDevice);
-    EXPECT_TRUE(Contains(com, "COM3 (/dev/ttyS2) does not exist")) << com;
-    EXPECT_TRUE(Contains(com, "GRT8_COM3=/dev/ttyUSB0")) << com;
+    EXPECT_TRUE(Contains(com, "COM3 (/dev/ttyUSB7) does not exist")) << com;
 
     const std::string device =
         Explain(ModulePort::Device("/dev/ttyUSB9"), PortOpenReason::NoSuchDevice);

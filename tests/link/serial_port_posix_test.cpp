@@ -138,16 +138,4 @@ TEST(SerialPortPosixTest, OpeningFailsWithTheReasonAndReleasesTheDeviceOnClose) 
     EXPECT_NE(OpenSerialPortDevice(pty.path()).port, nullptr);
 }
 
-TEST(SerialPortNamesTest, ComPortsMapToTheirVariableOrTheSerialDevice) {
-    setenv("GRT8_COM1", "/dev/ttyUSB3", 1);
-    unsetenv("GRT8_COM4");
-
-    EXPECT_EQ(SerialPortDevicePath("COM1"), "/dev/ttyUSB3");
-    EXPECT_EQ(SerialPortDevicePath("COM4"), "/dev/ttyS3");
-    EXPECT_EQ(SerialPortDevicePath("COM9"), "/dev/ttyS8");
-    EXPECT_EQ(SerialPortDevicePath("/dev/ttyACM0"), "/dev/ttyACM0");
-    EXPECT_EQ(SerialPortDevicePath("COM10"), "COM10");
-    unsetenv("GRT8_COM1");
-}
-
 } // namespace

@@ -11,6 +11,7 @@
 #include <vector>
 
 class CDialog;
+class CMenu;
 
 // Records every message box instead of showing it, for the lifetime of the object. Once a
 // window is given, each box is recorded on that window's thread, as the real box is shown, and
@@ -75,6 +76,10 @@ void ClickButton(CDialog& dialog, int controlId);
 enum class TestKey { Escape, Enter, Return, LetterA };
 // Presses a key with the focus in the control, or on the window itself for id 0.
 void PressKey(CDialog& dialog, int controlId, TestKey key);
+
+// Opens the popup of the menu bar that holds the item, as a click on its title does, and closes
+// it again.
+void OpenPopupHolding(const CMenu& menu, int commandId);
 
 // Runs action from the window's event loop after the given time.
 void RunLater(int milliseconds, const std::function<void()>& action);

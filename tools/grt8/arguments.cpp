@@ -11,12 +11,13 @@
 
 namespace {
 
-constexpr std::array<std::pair<const char*, Command>, 5> kCommands = {{
+constexpr std::array<std::pair<const char*, Command>, 6> kCommands = {{
     {"show", Command::Show},
     {"diff", Command::Diff},
     {"read", Command::Read},
     {"send", Command::Send},
     {"version", Command::Version},
+    {"ports", Command::Ports},
 }};
 
 // The usage line comes first, and arguments are shown by their names alone.
@@ -107,6 +108,9 @@ private:
             break;
         case Command::Version:
             AddPort(sub);
+            break;
+        case Command::Ports:
+            sub->add_flag("--json", m_invocation.json, "the same as JSON, for scripts");
             break;
         }
     }

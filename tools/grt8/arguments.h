@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-enum class Command { Show, Diff, Read, Send, Version };
+enum class Command { Show, Diff, Read, Send, Version, Ports };
 
 // A configuration to look at: a file, or the module on a port.
 struct ConfigSource {

@@ -4,6 +4,7 @@
 #include "tools/grt8/exit_status.h"
 #include "tools/grt8/file_commands.h"
 #include "tools/grt8/module_commands.h"
+#include "tools/grt8/ports_command.h"
 
 namespace {
 
@@ -19,6 +20,8 @@ int RunCommand(const Invocation& invocation, const ConsoleStreams& streams) {
         return RunSend(invocation, streams);
     case Command::Version:
         return RunVersion(invocation, streams);
+    case Command::Ports:
+        return RunPorts(invocation, streams);
     }
     return kExitRefused;
 }

@@ -34,9 +34,27 @@ std::string SuggestionUnderDev(const std::string& devicePath) {
     return "\nDid you mean " + WithoutControlCharacters(underDev.string()) + "?";
 }
 
+std::string OtherDeviceHint(const ModulePort& port) {
+    const std::string variable = std::string("GRT8_COM") + port.comDigit;
+    return "\nTo open another device as " + PortName(port) + ", set " + variable +
+           ", for example " + variable + "=/dev/ttyUSB0, or give --port the device path.";
+}
+
+// No adapter or built-in port was found for the COM number.
+std::string NothingBehind(const ModulePort& port) {
+    return PortName(port) +
+           " has no device behind it: fewer serial devices are present than its number. Check "
+           "that the module's serial adapter is plugged in; 'grt8 ports' shows what each COM "
+           "port opens." +
+           OtherDeviceHint(port);
+}
+
 } // namespace
 
 std::string MissingDeviceAdvice(const ModulePort& port) {
+    if (port.devicePath.empty() && PortDevicePath(port).empty()) {
+        return NothingBehind(port);
+    }
     const std::string text =
         DeviceDescription(port) +
         " does not exist. Check that the module's serial adapter is plugged in and see which "
@@ -44,9 +62,7 @@ std::string MissingDeviceAdvice(const ModulePort& port) {
     if (!port.devicePath.empty()) {
         return text + SuggestionUnderDev(port.devicePath);
     }
-    const std::string variable = std::string("GRT8_COM") + port.comDigit;
-    return text + "\nTo open another device as " + PortName(port) + ", set " + variable +
-           ", for example " + variable + "=/dev/ttyUSB0, or give --port the device path.";
+    return text + OtherDeviceHint(port);
 }
 
 std::string AccessDeniedAdvice(const ModulePort& port) {

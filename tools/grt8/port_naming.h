@@ -6,3 +6,5 @@
 extern const std::string_view kDevicePathExample;
 // The help's paragraph on PORT.
 extern const std::string_view kPortHelp;
+// What 'grt8 ports' lists and how this system's ports are found.
+extern const std::string_view kPortsHelp;

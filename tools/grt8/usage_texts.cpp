@@ -1,5 +1,7 @@
 #include "tools/grt8/usage_texts.h"
 
+#include "tools/grt8/port_naming.h"
+
 const std::string_view kToolFooter =
     R"(Progress goes to standard error: a bar by block on a terminal, the console's
 log lines otherwise. Results go to standard output.
@@ -89,6 +91,8 @@ std::string_view CommandSummary(Command command) {
         return "send FILE into the module, verify every block,\nrestart the module";
     case Command::Version:
         return "ask the module for its version";
+    case Command::Ports:
+        return "list what COM1 to COM9 open";
     }
     return "";
 }
@@ -105,6 +109,8 @@ std::string_view CommandFooter(Command command) {
         return kSendFooter;
     case Command::Version:
         return kVersionFooter;
+    case Command::Ports:
+        return kPortsHelp;
     }
     return "";
 }

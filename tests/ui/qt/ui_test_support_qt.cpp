@@ -1,10 +1,13 @@
+#include "platform/menu.h"
 #include "platform/qt/dialog_window.h"
+#include "platform/qt/menu_bar.h"
 #include "tests/ui/qt/qt_test_support.h"
 #include "tests/ui/ui_test_support.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 
@@ -56,6 +59,12 @@ void PressKey(CDialog& dialog, int controlId, TestKey key) {
     target->setFocus();
     QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, text);
     QApplication::sendEvent(target, &press);
+}
+
+void OpenPopupHolding(const CMenu& menu, int commandId) {
+    auto* popup = qobject_cast<QMenu*>(menu.Bar().Item(commandId)->parent());
+    popup->popup(QPoint(0, 0));
+    popup->hide();
 }
 
 void RunLater(int milliseconds, const std::function<void()>& action) {
