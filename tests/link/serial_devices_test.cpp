@@ -1,9 +1,14 @@
 #include "link/module_link.h"
+#include "platform/message_box.h"
 #include "platform/serial_port_device.h"
-#include "pty_fixture.h"
 #include "tests/core/scratch_serial_devices.h"
+#include "tools/sim_process.h"
+
+#include <gtest/gtest.h>
 
 #include <map>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -77,20 +82,25 @@ TEST(SerialDevicesTest, ComPortsTakeAdaptersThenBuiltInPortsAndTheVariablesWin) 
 
 // A pseudo-terminal stands in for the adapter; the module operations find it as COM1 when they
 // start, and an adapter pulled out before they start leaves COM1 with nothing to open.
-TEST_F(PtyLinkTest, TheFirstAdapterIsCom1ForTheModuleOperations) {
+TEST(SerialDevicesTest, TheFirstAdapterIsCom1ForTheModuleOperations) {
+    std::vector<std::string> messageBoxes;
+    const MessageBoxHandler previousBox =
+        SetMessageBoxHandler([&](const std::string& text) { messageBoxes.push_back(text); });
     ScratchSerialDevices scratch;
-    sim = std::make_unique<SimProcess>(GRT8_SIM_PATH, std::vector<std::string>{"--fast"});
-    ASSERT_FALSE(sim->path().empty()) << sim->ErrorOutput();
-    scratch.AddNode("ttyUSB0", sim->path());
+    SimProcess sim(GRT8_SIM_PATH, {"--fast"});
+    ASSERT_FALSE(sim.path().empty()) << sim.ErrorOutput();
+    scratch.AddNode("ttyUSB0", sim.path());
     scratch.AddStableName("usb-FTDI_FT232R_USB_UART_A10K3XYZ-if00-port0", "ttyUSB0");
 
-    OpenCom1();
+    ASSERT_TRUE(theLink.OpenPort('1'));
     char version[11] = {};
     EXPECT_TRUE(theLink.Connect(version));
     theLink.ClosePort();
 
     scratch.RemoveNode("ttyUSB0");
     EXPECT_FALSE(theLink.OpenPort('1'));
+    theLink.ClosePort();
+    SetMessageBoxHandler(previousBox);
     EXPECT_TRUE(messageBoxes.empty());
 }
 
