@@ -15,3 +15,7 @@ if(GRT8_SANITIZE)
         -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     target_link_options(grt8_options INTERFACE -fsanitize=address,undefined)
 endif()
+if(MINGW)
+    # Single-file programs: no runtime DLLs to ship beside them or to find under Wine.
+    target_link_options(grt8_options INTERFACE -static)
+endif()
