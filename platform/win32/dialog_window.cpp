@@ -176,16 +176,22 @@ void DialogWindow::Attach(HWND window) {
         SetMenu(window, m_menu);
         FitClientAreaToTemplate();
     }
-    for (const ControlTemplate& control : m_template.controls) {
-        if (control.kind != ControlKind::Picture) {
-            continue;
+    ShowPictures();
+}
+
+// Pictures have no id of their own, so they are found by position: the dialog manager creates
+// the controls in template order, each after the one before.
+void DialogWindow::ShowPictures() {
+    HWND control = GetWindow(m_window, GW_CHILD);
+    for (const ControlTemplate& entry : m_template.controls) {
+        if (entry.kind == ControlKind::Picture) {
+            RECT area{};
+            GetClientRect(control, &area);
+            m_pictures.push_back(ScaledPicture(entry.pictureId, {area.right, area.bottom}));
+            SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP,
+                         reinterpret_cast<LPARAM>(m_pictures.back()));
         }
-        HWND picture = GetDlgItem(window, control.id);
-        RECT area{};
-        GetClientRect(picture, &area);
-        m_pictures.push_back(ScaledPicture(control.pictureId, {area.right, area.bottom}));
-        SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP,
-                     reinterpret_cast<LPARAM>(m_pictures.back()));
+        control = GetWindow(control, GW_HWNDNEXT);
     }
 }
 

@@ -52,6 +52,7 @@ private:
     static LRESULT CALLBACK KeyHook(int code, WPARAM wParam, LPARAM lParam);
     void Create();
     void Attach(HWND window);
+    void ShowPictures();
     void Initialise();
     void FocusFirstControl();
     void FitClientAreaToTemplate();
