@@ -36,6 +36,7 @@ public:
     int RunModal();
     void End(int result);
     int Result() const { return m_result; }
+    bool RunByDialogManager() const { return m_runByDialogManager; }
     void Show(bool show);
 
     void SetMenuBar(MenuBar& menu);
