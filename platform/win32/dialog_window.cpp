@@ -67,6 +67,11 @@ HWND DialogWindow::Control(int controlId) {
 }
 
 ControlHandle DialogWindow::ControlHandleOf(int controlId) {
+    if (std::ranges::none_of(m_template.controls, [controlId](const ControlTemplate& control) {
+            return control.id == controlId;
+        })) {
+        return nullptr;
+    }
     std::unique_ptr<DialogControl>& control = m_controls[controlId];
     if (!control) {
         control = std::make_unique<DialogControl>(DialogControl{this, controlId});

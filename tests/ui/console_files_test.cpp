@@ -7,6 +7,7 @@
 #include <cctype>
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -17,6 +18,15 @@ ConfigImage SampleImage(std::uint8_t seed) {
     }
     StoreCheckWord(image);
     return image;
+}
+
+// The names as the folder holds them: on Windows "a.gr8" and "A.GR8" are one file.
+std::vector<std::string> NamesIn(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    return names;
 }
 
 std::string Upper(std::string text) {
@@ -127,8 +137,7 @@ TEST_F(ConsoleFilesTest, SaveCreatesAnUpperCaseNameAndLogsIt) {
     window.Image()[1022] = 0;
     answers.Push((folder / "obiekt.gr8").string());
     window.SendCommand(ID_SAVE_FILE);
-    EXPECT_TRUE(std::filesystem::exists(folder / "OBIEKT.GR8"));
-    EXPECT_FALSE(std::filesystem::exists(folder / "obiekt.gr8"));
+    EXPECT_EQ(NamesIn(folder.Path()), std::vector<std::string>{"OBIEKT.GR8"});
     EXPECT_TRUE(CheckWordMatches(window.Image())) << "save recomputes the check word in memory";
     EXPECT_EQ(Pane(), std::string("Zapisano konfigurację do pliku:\r\n") +
                           Upper((folder / "obiekt.gr8").string()) + "\r\n");
@@ -143,7 +152,7 @@ TEST_F(ConsoleFilesTest, SaveWritesOverTheChosenExistingFile) {
     window.Image() = SampleImage(17);
     answers.Push((folder / "stary.gr8").string());
     window.SendCommand(ID_SAVE_FILE);
-    EXPECT_FALSE(std::filesystem::exists(folder / "STARY.GR8"));
+    EXPECT_EQ(NamesIn(folder.Path()), std::vector<std::string>{"stary.gr8"});
     ConfigImage loaded{};
     EXPECT_EQ(ReadConfigFile(folder / "stary.gr8", loaded), ReadResult::Loaded);
     EXPECT_EQ(loaded, SampleImage(17));
