@@ -110,8 +110,7 @@ bool WriteConfigFile(const std::filesystem::path& path, ConfigImage& image) {
     case WriteOutcome::Written:
         break;
     }
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
+    if (!ReplaceFileWith(temporary, path)) {
         std::filesystem::remove(temporary, error);
         return false;
     }

@@ -7,7 +7,8 @@ packages=(
     qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
     libgtest-dev libgmock-dev
     libcli11-dev nlohmann-json3-dev
-    g++-mingw-w64-x86-64 librsvg2-bin imagemagick
+    g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix googletest wine wine64 zip
+    librsvg2-bin imagemagick xvfb
     clang-format
     clang libclang-rt-14-dev
 )

@@ -1,5 +1,6 @@
 #include "tools/grt8/arguments.h"
 
+#include "tools/grt8/port_naming.h"
 #include "tools/grt8/usage_texts.h"
 
 #include <CLI/CLI.hpp>
@@ -45,7 +46,7 @@ public:
     CommandLine() : m_app(std::string(kToolDescription), "grt8") {
         m_app.formatter(std::make_shared<HelpFormatter>());
         m_app.set_help_flag("-h,--help", "print this help");
-        m_app.footer(std::string(kToolFooter));
+        m_app.footer(std::string(kPortHelp) + "\n" + std::string(kToolFooter));
         m_app.require_subcommand(1);
         for (const auto& [name, command] : kCommands) {
             AddCommand(name, command);

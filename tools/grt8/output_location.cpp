@@ -1,8 +1,7 @@
 #include "tools/grt8/output_location.h"
 
+#include "platform/file_io.h"
 #include "tools/grt8/configuration_file.h"
-
-#include <unistd.h>
 
 std::string OutputLocationProblem(const std::filesystem::path& path) {
     std::error_code error;
@@ -17,7 +16,7 @@ std::string OutputLocationProblem(const std::filesystem::path& path) {
     if (!std::filesystem::is_directory(folder, error)) {
         return QuotedPath(folder) + " is not a folder";
     }
-    if (access(folder.c_str(), W_OK) != 0) {
+    if (!MayCreateFilesIn(folder)) {
         return "no permission to create files in " + QuotedPath(folder);
     }
     return "";

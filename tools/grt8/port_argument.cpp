@@ -1,6 +1,7 @@
 #include "tools/grt8/port_argument.h"
 
 #include "platform/serial_port_device.h"
+#include "tools/grt8/port_naming.h"
 
 #include <cctype>
 
@@ -36,7 +37,8 @@ PortArgument ParsePortArgument(std::string_view text) {
     }
     return {std::nullopt, "'" + std::string(text) +
                               "' is not one of the console's ports COM1 to COM9; for another "
-                              "port give its device path, such as /dev/ttyUSB0"};
+                              "port give its device path, such as " +
+                              std::string(kDevicePathExample)};
 }
 
 std::string PortDevicePath(const ModulePort& port) {

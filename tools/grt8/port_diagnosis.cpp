@@ -20,9 +20,11 @@ std::string NoSuchDevice(const ModulePort& port) {
 
 } // namespace
 
+// A COM port is named with the device it maps to, where that is another name.
 std::string DeviceDescription(const ModulePort& port) {
     const std::string device = WithoutControlCharacters(PortDevicePath(port));
-    return port.devicePath.empty() ? PortName(port) + " (" + device + ")" : device;
+    const std::string name = PortName(port);
+    return port.devicePath.empty() && device != name ? name + " (" + device + ")" : device;
 }
 
 std::string ExplainPortOpenFailure(const ModulePort& port, const PortOpenError& error) {

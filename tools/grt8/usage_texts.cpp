@@ -1,11 +1,7 @@
 #include "tools/grt8/usage_texts.h"
 
 const std::string_view kToolFooter =
-    R"(PORT is COM1 to COM9, mapped as the console maps them (COMn opens the device
-in the variable GRT8_COMn when it is set, else /dev/ttyS<n-1>), or a device
-path such as /dev/ttyUSB0.
-
-Progress goes to standard error: a bar by block on a terminal, the console's
+    R"(Progress goes to standard error: a bar by block on a terminal, the console's
 log lines otherwise. Results go to standard output.
 
 Exit status:

@@ -1,0 +1,149 @@
+#!/usr/bin/env bash
+# grt8.exe under Wine against grt8-sim behind a COM port, end to end:
+#   tests/windows/com_port_test.sh LINUX_BUILD WINDOWS_BUILD
+# The simulator runs on a pseudo-terminal of this machine, and a Wine prefix made for this run
+# under WINDOWS_BUILD has COM1 there. Wine's mount manager maps the COM ports when the prefix's
+# server starts, from the registry's Wine\Ports (a link made in dosdevices alone is replaced by
+# its own mapping), so COM1 is mapped once to a link that every simulator started here updates. The Linux grt8 against the same simulator gives the expected
+# files, outputs and module memory, so both builds are held to the same behaviour.
+set -euo pipefail
+linux=$(cd "$1" && pwd)
+windows=$(cd "$2" && pwd)
+sim=$linux/tools/grt8-sim
+grt8=$linux/tools/grt8/grt8
+grt8_exe=$windows/tools/grt8/grt8.exe
+link_tests=$windows/tests/link/grt8_link_tests.exe
+
+work=$windows/com-port-test
+prefix=$work/wineprefix
+rm -rf "$work"
+mkdir -p "$work"
+cd "$work"
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+sim_pid=
+unmapped=
+cleanup() {
+    if [ -n "$sim_pid" ]; then kill "$sim_pid" 2>/dev/null || true; fi
+    wineserver -k >/dev/null 2>&1 || true
+}
+trap cleanup EXIT
+
+failures=0
+check() { # DESCRIPTION COMMAND...: counts a failure when COMMAND fails
+    local description=$1
+    shift
+    if "$@"; then
+        echo "ok: $description"
+    else
+        echo "FAILED: $description" >&2
+        failures=$((failures + 1))
+    fi
+}
+contains() { grep -qF -- "$2" "$1"; }
+
+# Starts grt8-sim with OPTIONS as COM1 of the prefix; its memory goes to dump.bin at exit.
+start_module() {
+    rm -f ready dump.bin
+    "$sim" --fast --version G8v3.14 --ready-file ready --link "$work/com1" --dump dump.bin "$@" \
+        >/dev/null 2>sim.err &
+    sim_pid=$!
+    for _ in $(seq 100); do [ -f ready ] && break; sleep 0.05; done
+}
+stop_module() { # a simulator that hung up has ended already
+    kill "$sim_pid" 2>/dev/null || true
+    wait "$sim_pid" || true
+    sim_pid=
+}
+# Runs grt8.exe with ARGUMENTS; its status, standard output and error in status, out, err.
+run_exe() {
+    local status=0
+    wine "$grt8_exe" "$@" >out 2>err </dev/null || status=$?
+    echo "$status" >status
+}
+status_is() { [ "$(cat status)" = "$1" ]; }
+
+# The server is started apart, writing nowhere, so it holds no output of this script open.
+quiet_server() { wineserver </dev/null >/dev/null 2>&1 || true; }
+quiet_server
+wine wineboot -i >/dev/null 2>&1
+printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Wine\\Ports]\n"COM1"="%s"\n' "$work/com1" >ports.reg
+wine regedit /S ports.reg
+wineserver -k
+wineserver -w
+quiet_server
+wine cmd /c exit # the mount manager maps the ports
+# A COM port the mount manager gave no device: the machine's own serial ports take some.
+for n in 9 8 7 6 5 4 3 2; do [ -L "$prefix/dosdevices/com$n" ] || unmapped=COM$n; done
+
+# Two memories the module can hold.
+python3 -c 'import sys; sys.stdout.buffer.write(bytes((i * 7 + 3) % 256 for i in range(512)))' >first.bin
+python3 -c 'import sys; sys.stdout.buffer.write(bytes((i * 13 + 5) % 256 for i in range(512)))' >second.bin
+
+# The expectations, from the Linux grt8 against the simulator.
+start_module --memory second.bin
+"$grt8" read --port "$(cat ready)" -o second.gr8 2>/dev/null
+stop_module
+start_module --memory first.bin
+"$grt8" read --port "$(cat ready)" -o expected-first.gr8 2>/dev/null
+"$grt8" diff second.gr8 expected-first.gr8 >expected-diff 2>/dev/null || true
+"$grt8" send --port "$(cat ready)" second.gr8 2>/dev/null
+stop_module
+mv dump.bin expected-dump.bin
+start_module --memory first.bin
+
+run_exe version --port COM1
+check "version: status 0" status_is 0
+check "version: the module's answer" [ "$(cat out)" = G8v3.14 ]
+check "version: the log" contains err "Otwarcie portu COM1"
+
+echo "an older file" >first.gr8
+run_exe read --port COM1 -o first.gr8
+check "read: status 0" status_is 0
+check "read: the file replaced, as the Linux build reads it" cmp -s first.gr8 expected-first.gr8
+check "read: no temporary file left" [ ! -e .first.gr8.saving ]
+
+run_exe diff first.gr8 --port COM1
+check "diff --port, same: status 0" status_is 0
+check "diff --port, same: says so" contains err "no setting differs"
+run_exe diff second.gr8 --port COM1
+check "diff --port, different: status 1" status_is 1
+check "diff --port, different: as the Linux build lists it" \
+    cmp -s out expected-diff
+
+run_exe send --port COM1 second.gr8
+check "send: status 0" status_is 0
+check "send: verified and restarted" contains err "Restart modułu z nową konfiguracją...OK."
+run_exe diff second.gr8 --port COM1
+check "send: the module now holds the file" status_is 0
+GRT8_TEST_COM=COM1 wine "$link_tests" --gtest_brief=1 --gtest_filter='SerialPortWin32Test.*' \
+    >settings.out 2>&1 || true
+check "the link's port: the module's line" \
+    contains settings.out "[  PASSED  ] 1 test."
+stop_module
+check "send: the module's memory as the Linux build leaves it" cmp -s dump.bin expected-dump.bin
+
+run_exe version --port "$unmapped"
+check "a COM port with nothing behind it: status 2" status_is 2
+check "a COM port with nothing behind it: does not exist" contains err "$unmapped does not exist"
+
+start_module --memory first.bin --hang-up-after 3
+run_exe send --port COM1 second.gr8
+check "hang-up during a send: status 1" status_is 1
+check "hang-up during a send: the console's message" contains err "Błąd weryfikacji 2"
+check "hang-up during a send: what it means" contains err "may hold part of the new configuration"
+stop_module
+
+start_module --memory first.bin --hang-up-after 2
+cp second.gr8 kept.gr8
+run_exe read --port COM1 -o kept.gr8
+check "hang-up during a read: status 1" status_is 1
+check "hang-up during a read: the existing file as it was" cmp -s kept.gr8 second.gr8
+stop_module
+
+if [ "$failures" -ne 0 ]; then
+    echo "grt8.exe against a COM port under Wine: $failures checks failed; last output:" >&2
+    cat out err >&2
+    exit 1
+fi
+echo "grt8.exe against a COM port under Wine: every check passed"
