@@ -7,6 +7,7 @@
 //   console_driver text CAPTION ID           prints the control's text (UTF-8, as it is)
 //   console_driver set-text CAPTION ID TEXT  replaces the control's text
 //   console_driver check CAPTION ID          ticks a check box
+//   console_driver checked CAPTION ID        prints 1 for a ticked check box, else 0
 //   console_driver box CAPTION               prints the text of the message box with that
 //                                            caption and presses its OK button
 // The status is 0 when the action was done, 1 when its window or control did not appear.
@@ -79,6 +80,11 @@ bool Act(const std::wstring& action, HWND window, int id, const wchar_t* text) {
     if (action == L"set-text" && text != nullptr) {
         return control != nullptr &&
                SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)) != FALSE;
+    }
+    if (action == L"checked") {
+        return control != nullptr &&
+               std::fputs(SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? "1" : "0",
+                          stdout) >= 0;
     }
     if (action == L"check") {
         return control != nullptr && (SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0), true);
