@@ -187,7 +187,7 @@ check "console: general settings changed" \
 check "console: line settings changed" \
     edit_and_check 32783 "Ustawienia linii meldunkowych" 1022 check "" checked 1
 check "console: SMS texts changed" \
-    edit_and_check 32784 "Teksty powiadomień" 1014 set-text "Włamanie" text "Włamanie"
+    edit_and_check 32784 "Teksty powiadomień" 1014 set-text "Alarm L1" text "Alarm L1"
 check "console: reports and control changed" \
     edit_and_check 32785 "Ustawienia raportów i sterowania" 1037 check "" checked 1
 drive command "$title" 32772 && choose_file "Save As" "$(winepath -w "$work/zmiany.gr8")"
@@ -202,6 +202,7 @@ drive command "$title" "${port_ids[$port_digit]}"
 drive command "$title" 32780
 drive box konsola_grt8 >box || true
 check "console: a port that does not exist" contains box "Błąd otwarcia portu $unmapped !"
+drive gone konsola_grt8
 drive command "$title" 32773
 check "console: Exit closes it" drive gone "$title"
 stop_module

@@ -34,10 +34,33 @@ std::string Narrow(const std::wstring& wide) {
     return text;
 }
 
+struct Search {
+    const wchar_t* windowClass;
+    const wchar_t* caption;
+    HWND found;
+};
+
+// Only a shown window counts: a dialog exists hidden while it is being initialised.
+BOOL CALLBACK MatchShownWindow(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<Search*>(lParam);
+    wchar_t text[256] = {};
+    wchar_t windowClass[64] = {};
+    GetWindowTextW(window, text, 256);
+    GetClassNameW(window, windowClass, 64);
+    if (IsWindowVisible(window) && lstrcmpW(text, search->caption) == 0 &&
+        (search->windowClass == nullptr || lstrcmpW(windowClass, search->windowClass) == 0)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 HWND FindTopLevel(const wchar_t* windowClass, const wchar_t* caption) {
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        if (HWND window = FindWindowW(windowClass, caption)) {
-            return window;
+        Search search{windowClass, caption, nullptr};
+        EnumWindows(MatchShownWindow, reinterpret_cast<LPARAM>(&search));
+        if (search.found != nullptr) {
+            return search.found;
         }
         Sleep(kPause);
     }
@@ -46,7 +69,9 @@ HWND FindTopLevel(const wchar_t* windowClass, const wchar_t* caption) {
 
 bool Gone(const wchar_t* caption) {
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        if (FindWindowW(nullptr, caption) == nullptr) {
+        Search search{nullptr, caption, nullptr};
+        EnumWindows(MatchShownWindow, reinterpret_cast<LPARAM>(&search));
+        if (search.found == nullptr) {
             return true;
         }
         Sleep(kPause);
