@@ -152,8 +152,8 @@ driver=$windows/tests/windows/console_driver.exe
 title="Konsola GRT-8"
 # Captions with Polish letters reach Wine as UTF-8 whatever the caller's locale.
 drive() { LC_ALL=C.UTF-8 wine "$driver" "$@" </dev/null 2>/dev/null; }
-pane_has() { # waits up to ten seconds for the text in the console's log pane
-    for _ in $(seq 50); do
+pane_has() { # waits up to thirty seconds (a send takes twenty) for the text in the log pane
+    for _ in $(seq 150); do
         drive text "$title" 1019 >pane || true
         grep -qF -- "$1" pane && return 0
         sleep 0.2
@@ -188,12 +188,13 @@ rm default.gr8
 # The rest starts from the zero image, which every editor takes.
 start_module --memory first.bin
 start_console
+drive wait "$title" && sleep 1 # its start-up done before the first editor
 check "console: general settings changed" \
     edit_and_check 32782 "Ustawienia ogólne" 1000 set-text +48601 text +48601
 check "console: line settings changed" \
     edit_and_check 32783 "Ustawienia linii meldunkowych" 1022 check "" checked 1
 check "console: SMS texts changed" \
-    edit_and_check 32784 "Teksty powiadomień" 1014 set-text "Alarm L1" text "Alarm L1"
+    edit_and_check 32784 "Teksty powiadomień" 1014 set-text Wlamanie text Wlamanie
 check "console: reports and control changed" \
     edit_and_check 32785 "Ustawienia raportów i sterowania" 1037 check "" checked 1
 drive command "$title" 32772 && choose_file "Save As" "$(winepath -w "$work/zmiany.gr8")"
