@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev
     libcli11-dev nlohmann-json3-dev
     g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix googletest wine wine64 zip
+    librsvg2-bin imagemagick xvfb
     clang-format
     clang libclang-rt-14-dev
     debhelper lintian desktop-file-utils

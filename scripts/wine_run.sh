@@ -14,6 +14,11 @@ mkdir -p "$(dirname "$prefix")"
     wineserver </dev/null >/dev/null 2>&1 || true # already running
     if [ ! -f "$prefix/system.reg" ]; then
         wine wineboot -i >/dev/null 2>&1
+        # Windows live on a desktop of Wine's own: on an X server without a window manager
+        # every activation and focus change would wait for one, two seconds each.
+        wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+        wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
+            >/dev/null 2>&1
     fi
 ) 9>"$prefix.lock"
 exec wine "$@"
