@@ -140,6 +140,7 @@ void DialogWindow::Show(bool show) {
 }
 
 void DialogWindow::SetMenuBar(MenuBar& menu) {
+    m_menuBar = &menu;
     m_menu = menu.menu;
     if (m_window != nullptr) {
         SetMenu(m_window, m_menu);
@@ -262,6 +263,14 @@ INT_PTR DialogWindow::OnMessage(UINT message, WPARAM wParam) {
             m_owner.SendCommand(IDCANCEL);
         }
         return TRUE;
+    case WM_INITMENUPOPUP:
+        if (m_menuBar != nullptr) {
+            const auto opening = m_menuBar->popupOpening.find(reinterpret_cast<HMENU>(wParam));
+            if (opening != m_menuBar->popupOpening.end()) {
+                opening->second();
+            }
+        }
+        return FALSE;
     case WM_SHOWWINDOW:
         if (wParam != FALSE) {
             m_owner.OnShowWindow();

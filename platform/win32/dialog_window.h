@@ -66,6 +66,7 @@ private:
     DialogFrame m_frame;
     HWND m_window = nullptr;
     HMENU m_menu = nullptr;
+    MenuBar* m_menuBar = nullptr;
     std::map<int, std::unique_ptr<DialogControl>> m_controls;
     std::vector<int> m_systemCommands;
     std::vector<HBITMAP> m_pictures;

@@ -33,6 +33,35 @@ bool CMenu::IsChecked(int commandId) const {
     return state != static_cast<UINT>(-1) && (state & MF_CHECKED) != 0;
 }
 
+void CMenu::SetMenuItemHint(int commandId, const std::string& hint) {
+    const std::string text = GetMenuString(commandId);
+    const std::string label = text.substr(0, text.find('\t'));
+    std::wstring shown = Widen(hint.empty() ? label : label + '\t' + hint);
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof(item);
+    item.fMask = MIIM_STRING;
+    item.dwTypeData = shown.data();
+    SetMenuItemInfoW(m_bar->menu, static_cast<UINT>(commandId), FALSE, &item);
+}
+
+std::string CMenu::GetMenuString(int commandId) const {
+    wchar_t text[256] = {};
+    GetMenuStringW(m_bar->menu, static_cast<UINT>(commandId), text, 256, MF_BYCOMMAND);
+    return Narrow(text);
+}
+
+void CMenu::SetPopupOpeningHandler(int commandId, std::function<void()> handler) {
+    const int popups = GetMenuItemCount(m_bar->menu);
+    for (int index = 0; index < popups; ++index) {
+        HMENU popup = GetSubMenu(m_bar->menu, index);
+        if (GetMenuState(popup, static_cast<UINT>(commandId), MF_BYCOMMAND) !=
+            static_cast<UINT>(-1)) {
+            m_bar->popupOpening[popup] = std::move(handler);
+            return;
+        }
+    }
+}
+
 void CDialog::SetMenu(CMenu& menu) {
     m_window->SetMenuBar(menu.Bar());
 }

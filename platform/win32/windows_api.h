@@ -5,3 +5,7 @@
 #include "resources/resource_ids.h"
 
 #include <windows.h>
+
+// The dialog layer's CMenu::GetMenuString is named as the framework names it; the Windows
+// headers would turn it into GetMenuStringW.
+#undef GetMenuString
