@@ -8,10 +8,10 @@ packages=(
     libgtest-dev libgmock-dev
     libcli11-dev nlohmann-json3-dev
     g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix googletest wine wine64 zip
-    librsvg2-bin imagemagick xvfb
+    librsvg2-bin imagemagick xvfb xauth
     clang-format
     clang libclang-rt-14-dev
-    debhelper lintian desktop-file-utils
+    debhelper fakeroot lintian desktop-file-utils
 )
 
 missing=()
