@@ -9,29 +9,24 @@ public:
     explicit FakePort(FakeSerialLine& line) : m_line(line) {}
 
     bool ReadLineSettings() override { return !m_line.refuseLineSettingsRead; }
-
     bool WriteLineSettings(unsigned baudRate) override {
-        if (m_line.refuseLineSettings) {
-            return false;
-        }
-        m_line.baudRate = baudRate;
-        return true;
+        return Accept(m_line.refuseLineSettings, "line " + std::to_string(baudRate));
     }
-
-    bool SetTimeouts(const SerialTimeouts& timeouts) override {
-        if (m_line.refuseTimeouts) {
-            return false;
-        }
-        m_line.timeouts = timeouts;
-        return true;
+    bool SetTimeouts(const SerialTimeouts& t) override {
+        m_line.timeouts = m_line.refuseTimeouts ? m_line.timeouts : t;
+        return Accept(m_line.refuseTimeouts,
+                      "timeouts " +
+                          Numbers({t.readIntervalMs, t.readTotalMultiplierMs, t.readTotalConstantMs,
+                                   t.writeTotalMultiplierMs, t.writeTotalConstantMs}));
     }
-
-    void SetQueueSizes(std::size_t inputBytes, std::size_t outputBytes) override {
-        m_line.inputQueueBytes = inputBytes;
-        m_line.outputQueueBytes = outputBytes;
+    void SetQueueSizes(std::size_t input, std::size_t output) override {
+        m_line.Tell("queues " + Numbers({input, output}));
     }
-
-    void RaiseDtr() override { m_line.dtrRaised = true; }
+    void RaiseDtr() override { m_line.Tell("dtr"); }
+    void Close() override {
+        m_line.isOpen = false;
+        m_line.Tell("close");
+    }
 
     bool WriteByte(std::uint8_t byte) override {
         if (!m_line.isOpen || m_line.writesFail) {
@@ -41,15 +36,12 @@ public:
         if (m_line.module) {
             m_line.module(m_line, byte);
         }
-        m_line.lastActivityMicroseconds = m_line.NowMicroseconds();
         return true;
     }
 
     // Bytes already waiting come at once; a read they cannot satisfy lasts its whole timeout.
     std::size_t Read(std::uint8_t* destination, std::size_t count) override {
-        if (m_line.onRead) {
-            m_line.onRead(count);
-        }
+        m_line.Tell("read " + std::to_string(count));
         const std::size_t taken = std::min(count, m_line.incoming.size());
         std::copy_n(m_line.incoming.begin(), taken, destination);
         m_line.incoming.erase(m_line.incoming.begin(),
@@ -59,20 +51,31 @@ public:
             m_line.AdvanceMilliseconds(limits.readTotalMultiplierMs * count +
                                        limits.readTotalConstantMs);
         }
-        m_line.lastActivityMicroseconds = m_line.NowMicroseconds();
         return taken;
     }
 
-    void Close() override { m_line.isOpen = false; }
-
 private:
+    bool Accept(bool refused, const std::string& event) {
+        if (!refused) {
+            m_line.Tell(event);
+        }
+        return !refused;
+    }
+    static std::string Numbers(std::initializer_list<std::size_t> numbers) {
+        std::string text;
+        for (std::size_t number : numbers) {
+            text += " " + std::to_string(number);
+        }
+        return text.substr(1);
+    }
+
     FakeSerialLine& m_line;
 };
 
 } // namespace
 
 SerialPortOpenResult FakeSerialLine::Open(const std::string& name) {
-    openedName = name;
+    Tell("open " + name);
     if (!portExists) {
         return {nullptr, {PortOpenReason::NoSuchDevice, "No such file or directory"}};
     }
@@ -87,6 +90,7 @@ std::int64_t FakeSerialLine::Counter() {
 
 void FakeSerialLine::Sleep(unsigned milliseconds) {
     AdvanceMilliseconds(milliseconds);
+    Tell("sleep " + std::to_string(milliseconds));
 }
 
 void FakeSerialLine::AdvanceMilliseconds(std::uint64_t milliseconds) {
@@ -103,4 +107,10 @@ std::vector<std::uint8_t> FakeSerialLine::SentValues() const {
         values.push_back(byte.value);
     }
     return values;
+}
+
+void FakeSerialLine::Tell(const std::string& event) const {
+    if (onEvent) {
+        onEvent(event);
+    }
 }

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-// A serial line to a scripted module, in the same process, with a virtual clock. Reading the
-// counter moves virtual time on by a small step, sleeps and read timeouts move it by their
-// length, so the link's timing can be checked exactly and without waiting for real.
+// A serial line to a module in the same process, with a virtual clock. Reading the counter
+// moves virtual time on by a small step, sleeps and read timeouts move it by their length, so
+// the link's timing can be checked exactly and without waiting for real.
 class FakeSerialLine final : public SerialPortSystem {
 public:
     struct SentByte {
@@ -20,8 +20,10 @@ public:
 
     // How the module answers each byte the link writes (by pushing bytes into `incoming`).
     std::function<void(FakeSerialLine& line, std::uint8_t byte)> module;
-    // Told of every read the link starts, with the bytes it asks for.
-    std::function<void(std::size_t count)> onRead;
+    // Told of everything else the link does to the line, as text: "open COM1", "line 1200",
+    // "timeouts 0 10 100 0 100", "queues 1024 1024", "dtr", "read 64" (as the read starts),
+    // "sleep 20" (as it ends), "close". A refused setting tells nothing.
+    std::function<void(const std::string& event)> onEvent;
 
     std::int64_t frequency = 10'000'000;
     std::int64_t counterStepNanoseconds = 1'000;
@@ -31,18 +33,10 @@ public:
     bool refuseTimeouts = false;
     bool writesFail = false;
 
-    // What the link did to the line.
-    std::string openedName;
     bool isOpen = false;
-    bool dtrRaised = false;
-    unsigned baudRate = 0;
     SerialTimeouts timeouts;
-    std::size_t inputQueueBytes = 0;
-    std::size_t outputQueueBytes = 0;
     std::vector<SentByte> sent;
     std::deque<std::uint8_t> incoming;
-    // When the link last wrote a byte or finished a read.
-    double lastActivityMicroseconds = 0;
 
     SerialPortOpenResult Open(const std::string& name) override;
     std::int64_t CounterFrequency() override { return frequency; }
@@ -53,6 +47,7 @@ public:
     void AdvanceMilliseconds(std::uint64_t milliseconds);
     void Receive(const std::vector<std::uint8_t>& bytes);
     std::vector<std::uint8_t> SentValues() const;
+    void Tell(const std::string& event) const;
 
 private:
     std::int64_t m_nowNanoseconds = 0;
