@@ -8,19 +8,20 @@ class FakePort final : public SerialPort {
 public:
     explicit FakePort(FakeSerialLine& line) : m_line(line) {}
 
-    bool ReadLineSettings() override { return !m_line.refuseLineSettingsRead; }
+    bool ReadLineSettings() override { return !m_line.refuseSettings; }
     bool WriteLineSettings(unsigned baudRate) override {
-        return Accept(m_line.refuseLineSettings, "line " + std::to_string(baudRate));
+        return Setting("line " + std::to_string(baudRate));
     }
     bool SetTimeouts(const SerialTimeouts& t) override {
-        m_line.timeouts = m_line.refuseTimeouts ? m_line.timeouts : t;
-        return Accept(m_line.refuseTimeouts,
-                      "timeouts " +
-                          Numbers({t.readIntervalMs, t.readTotalMultiplierMs, t.readTotalConstantMs,
-                                   t.writeTotalMultiplierMs, t.writeTotalConstantMs}));
+        m_line.timeouts = t;
+        return Setting("timeouts " + std::to_string(t.readIntervalMs) + " " +
+                       std::to_string(t.readTotalMultiplierMs) + " " +
+                       std::to_string(t.readTotalConstantMs) + " " +
+                       std::to_string(t.writeTotalMultiplierMs) + " " +
+                       std::to_string(t.writeTotalConstantMs));
     }
     void SetQueueSizes(std::size_t input, std::size_t output) override {
-        m_line.Tell("queues " + Numbers({input, output}));
+        m_line.Tell("queues " + std::to_string(input) + " " + std::to_string(output));
     }
     void RaiseDtr() override { m_line.Tell("dtr"); }
     void Close() override {
@@ -47,26 +48,18 @@ public:
         m_line.incoming.erase(m_line.incoming.begin(),
                               m_line.incoming.begin() + static_cast<std::ptrdiff_t>(taken));
         if (taken < count) {
-            const SerialTimeouts& limits = m_line.timeouts;
-            m_line.AdvanceMilliseconds(limits.readTotalMultiplierMs * count +
-                                       limits.readTotalConstantMs);
+            m_line.Sleep(m_line.timeouts.readTotalMultiplierMs * static_cast<unsigned>(count) +
+                         m_line.timeouts.readTotalConstantMs);
         }
         return taken;
     }
 
 private:
-    bool Accept(bool refused, const std::string& event) {
-        if (!refused) {
+    bool Setting(const std::string& event) {
+        if (!m_line.refuseSettings) {
             m_line.Tell(event);
         }
-        return !refused;
-    }
-    static std::string Numbers(std::initializer_list<std::size_t> numbers) {
-        std::string text;
-        for (std::size_t number : numbers) {
-            text += " " + std::to_string(number);
-        }
-        return text.substr(1);
+        return !m_line.refuseSettings;
     }
 
     FakeSerialLine& m_line;
@@ -89,12 +82,8 @@ std::int64_t FakeSerialLine::Counter() {
 }
 
 void FakeSerialLine::Sleep(unsigned milliseconds) {
-    AdvanceMilliseconds(milliseconds);
-    Tell("sleep " + std::to_string(milliseconds));
-}
-
-void FakeSerialLine::AdvanceMilliseconds(std::uint64_t milliseconds) {
     m_nowNanoseconds += static_cast<std::int64_t>(milliseconds) * 1'000'000;
+    Tell("sleep " + std::to_string(milliseconds));
 }
 
 void FakeSerialLine::Receive(const std::vector<std::uint8_t>& bytes) {

@@ -22,15 +22,14 @@ public:
     std::function<void(FakeSerialLine& line, std::uint8_t byte)> module;
     // Told of everything else the link does to the line, as text: "open COM1", "line 1200",
     // "timeouts 0 10 100 0 100", "queues 1024 1024", "dtr", "read 64" (as the read starts),
-    // "sleep 20" (as it ends), "close". A refused setting tells nothing.
+    // "sleep 20" (as it ends, a read's timeout too), "close". A refused setting tells nothing.
     std::function<void(const std::string& event)> onEvent;
 
     std::int64_t frequency = 10'000'000;
     std::int64_t counterStepNanoseconds = 1'000;
     bool portExists = true;
-    bool refuseLineSettingsRead = false;
-    bool refuseLineSettings = false;
-    bool refuseTimeouts = false;
+    // The port refuses to read or change its line settings and its timeouts.
+    bool refuseSettings = false;
     bool writesFail = false;
 
     bool isOpen = false;
@@ -44,7 +43,6 @@ public:
     void Sleep(unsigned milliseconds) override;
 
     double NowMicroseconds() const { return static_cast<double>(m_nowNanoseconds) / 1000.0; }
-    void AdvanceMilliseconds(std::uint64_t milliseconds);
     void Receive(const std::vector<std::uint8_t>& bytes);
     std::vector<std::uint8_t> SentValues() const;
     void Tell(const std::string& event) const;

@@ -23,6 +23,10 @@ Trace operator+(Trace head, const Trace& tail) {
     return head;
 }
 
+Trace Opened(const std::string& port) {
+    return {"open " + port, "line 1200", "timeouts 0 10 100 0 100", "queues 1024 1024", "dtr"};
+}
+
 std::string Frame(char kind, int address, int length, const char* gaps) {
     char name[32];
     std::snprintf(name, sizeof name, "%c %04X %d @%s", kind, address, length, gaps);

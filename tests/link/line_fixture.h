@@ -54,5 +54,8 @@ private:
     MessageBoxHandler m_previousBox;
 };
 
+// "open COM1" and the settings the link gives the port.
+Trace Opened(const std::string& port);
+
 // "w 0003 131 @10.0": a memory frame whose bytes all started 10 ms apart.
 std::string Frame(char kind, int address, int length, const char* gaps = "10.0");

@@ -31,12 +31,11 @@ TEST_F(LinkTest, RefusedBytesAndAMissingCounter) {
     EXPECT_TRUE(link.m_bBusy);
     Trace writeErrors;
     for (int attempt = 0; attempt < 8; ++attempt) {
-        writeErrors = writeErrors + Trace(5, "box Write error") + Trace{"read 129"};
+        writeErrors = writeErrors + Trace(5, "box Write error") + Trace{"read 129", "sleep 1390"};
     }
-    const Trace open = {"open COM1", "line 1200", "timeouts 0 10 100 0 100", "queues 1024 1024",
-                        "dtr"};
+    const Trace open = Opened("COM1");
     EXPECT_EQ(trace, (open + Trace{Frame('w', 0x0180, 20, "0.0")} + open + Trace(6, "sleep 20") +
-                      Trace{"read 10"} + writeErrors));
+                      Trace{"read 10", "sleep 200"} + writeErrors));
 }
 
 } // namespace
