@@ -4,45 +4,36 @@
 
 #include <algorithm>
 #include <cstdio>
-
-namespace {
-
-// The shortest gap in tenths of a millisecond, cut rather than rounded: the counter's steps only
-// ever add.
-std::string ShortestGap(const std::vector<double>& microseconds) {
-    char text[16];
-    const double shortest = *std::min_element(microseconds.begin(), microseconds.end());
-    std::snprintf(text, sizeof text, "%.1f", static_cast<int>(shortest / 100) / 10.0);
-    return text;
-}
-
-} // namespace
+#include <fstream>
 
 Trace operator+(Trace head, const Trace& tail) {
     head.insert(head.end(), tail.begin(), tail.end());
     return head;
 }
 
-Trace Opened(const std::string& port) {
-    return {"open " + port, "line 1200", "timeouts 0 10 100 0 100", "queues 1024 1024", "dtr"};
+Trace Expected(const std::string& scenario) {
+    std::ifstream file(std::string(GRT8_TESTS_FOLDER) + "/" + scenario + ".txt");
+    Trace trace;
+    for (std::string entry; std::getline(file, entry);) {
+        if (entry.ends_with("\\r\\n")) {
+            entry.replace(entry.size() - 4, 4, "\r\n");
+        }
+        trace.push_back(entry);
+    }
+    return trace;
 }
 
-std::string Frame(char kind, int address, int length, const char* gaps) {
-    char name[32];
-    std::snprintf(name, sizeof name, "%c %04X %d @%s", kind, address, length, gaps);
-    return name;
-}
-
-void LineTest::SetUp() {
-    m_previousSystem = UseSerialPortSystem(&line);
-    m_previousBox = SetMessageBoxHandler([this](const std::string& text) { Note("box " + text); });
-    // Coarse virtual counter steps keep the pacing waits short in real time.
+// Coarse virtual counter steps keep the pacing waits short in real time.
+LineTest::LineTest()
+    : m_previousSystem(UseSerialPortSystem(&line)),
+      m_previousBox(
+          SetMessageBoxHandler([this](const std::string& text) { Note("box " + text); })) {
     line.counterStepNanoseconds = 50'000;
     line.onEvent = [this](const std::string& event) { Note(event); };
     StartModule(sim::Memory{});
 }
 
-void LineTest::TearDown() {
+LineTest::~LineTest() {
     g_hPort.reset();
     SetMessageBoxHandler(m_previousBox);
     UseSerialPortSystem(m_previousSystem);
@@ -51,8 +42,8 @@ void LineTest::TearDown() {
 void LineTest::StartModule(const sim::Memory& memory, sim::Faults faults, std::string version) {
     module = std::make_unique<sim::SimulatedModule>(memory, std::move(version), faults);
     line.module = [this, parser = std::make_shared<sim::FrameParser>()](FakeSerialLine&,
-                                                                        std::uint8_t) {
-        if (const auto request = parser->Feed(line.sent.back().value)) {
+                                                                        std::uint8_t byte) {
+        if (const auto request = parser->Feed(byte)) {
             Answer(*request);
         }
     };
@@ -61,11 +52,12 @@ void LineTest::StartModule(const sim::Memory& memory, sim::Faults faults, std::s
 void LineTest::Answer(const sim::Request& request) {
     FinishFrame();
     const auto kind = static_cast<std::size_t>(request.kind);
-    const std::size_t frameBytes[] = {5 + request.data.size(), 5, 1, 5};
-    m_frame = kind < 2 ? Frame("wr"[kind], request.address, request.length, "")
-                       : std::string(kind == 2 ? "v @" : "x!!! @");
-    m_frameEnd = line.sent.size();
-    m_frameFirstByte = m_frameEnd - frameBytes[kind];
+    char name[32];
+    std::snprintf(name, sizeof name, "%c %04X %d @", "wr"[kind % 2], request.address,
+                  request.length);
+    m_frame = kind < 2 ? name : kind == 2 ? "v @" : "x!!! @";
+    m_frameBytes = kind < 2 ? 5 + request.data.size() : kind == 2 ? 1 : 5;
+    m_frameFirstByte = line.sent.size() - m_frameBytes;
     std::vector<std::uint8_t> reply = module->Answer(request);
     if (moduleOwnsBytes3To5 && request.kind == sim::RequestKind::ReadMemory &&
         request.address == 0) {
@@ -76,18 +68,21 @@ void LineTest::Answer(const sim::Request& request) {
 }
 
 // A frame is told once the next thing happens on the line, so the wait after its last byte
-// counts too.
+// counts too; in tenths of a millisecond, cut rather than rounded, as the counter's steps only
+// ever add.
 void LineTest::FinishFrame() {
     if (m_frame.empty()) {
         return;
     }
-    std::vector<double> gaps;
-    for (std::size_t i = m_frameFirstByte; i < m_frameEnd; ++i) {
+    double shortest = 1e12;
+    for (std::size_t i = m_frameFirstByte; i < m_frameFirstByte + m_frameBytes; ++i) {
         const double next =
             i + 1 < line.sent.size() ? line.sent[i + 1].atMicroseconds : line.NowMicroseconds();
-        gaps.push_back(next - line.sent[i].atMicroseconds);
+        shortest = std::min(shortest, next - line.sent[i].atMicroseconds);
     }
-    trace.push_back(m_frame + ShortestGap(gaps));
+    char gap[16];
+    std::snprintf(gap, sizeof gap, "%.1f", static_cast<int>(shortest / 100) / 10.0);
+    trace.push_back(m_frame + gap);
     m_frame.clear();
 }
 

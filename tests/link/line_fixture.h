@@ -16,6 +16,10 @@ using Trace = std::vector<std::string>;
 
 Trace operator+(Trace head, const Trace& tail);
 
+// The trace a scenario must leave, from a file under tests/ named without its ".txt": one entry
+// a line, a line break at an entry's end written as \r\n.
+Trace Expected(const std::string& scenario);
+
 // The module link on a line whose clock is virtual, with the simulated module's own logic at
 // the far end. Everything anyone could see goes into one trace, in order: the port's opening,
 // settings, reads, sleeps and closing, the log pane's changes, the message boxes, and every
@@ -23,8 +27,8 @@ Trace operator+(Trace head, const Trace& tail);
 // the next thing on the line ("w 0080 128 @10.0").
 class LineTest : public ::testing::Test, public OperationLog {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    LineTest();
+    ~LineTest() override;
 
     // The module answers from `memory`, with the faults given.
     void StartModule(const sim::Memory& memory, sim::Faults faults = {},
@@ -39,8 +43,8 @@ protected:
     CModuleLink link;
     std::unique_ptr<sim::SimulatedModule> module;
     Trace trace;
-    // Replies from address 0 carry other values in bytes 3 to 5, as a module does that changes
-    // them itself.
+    // Replies from address 0 carry another value in byte 5, as a module does that changes its
+    // bytes 3 to 5 itself.
     bool moduleOwnsBytes3To5 = false;
 
 private:
@@ -49,13 +53,7 @@ private:
 
     std::string m_frame;
     std::size_t m_frameFirstByte = 0;
-    std::size_t m_frameEnd = 0;
-    SerialPortSystem* m_previousSystem = nullptr;
+    std::size_t m_frameBytes = 0;
+    SerialPortSystem* m_previousSystem;
     MessageBoxHandler m_previousBox;
 };
-
-// "open COM1" and the settings the link gives the port.
-Trace Opened(const std::string& port);
-
-// "w 0003 131 @10.0": a memory frame whose bytes all started 10 ms apart.
-std::string Frame(char kind, int address, int length, const char* gaps = "10.0");

@@ -5,7 +5,6 @@
 #include "tests/core/temporary_folder.h"
 
 #include <algorithm>
-#include <fstream>
 #include <functional>
 
 namespace {
@@ -33,33 +32,6 @@ sim::Faults Fault(sim::BlockFault sim::Faults::*which, int block, int times) {
     return faults;
 }
 
-// The version query on COM1 up to the reply; one shorter than ten bytes leaves its read to wait
-// out its timeout.
-Trace VersionQuery(bool tenBytes) {
-    return Trace{"clear pane", "log Otwarcie portu COM1\r\n"} + Opened("COM1") +
-           Trace{"log Nawiązywanie połączenia...\r\n",
-                 "read 64",
-                 "sleep 740",
-                 "v @20.0",
-                 "sleep 20",
-                 "read 10"} +
-           (tenBytes ? Trace{} : Trace{"sleep 200"});
-}
-
-// The trace a scenario leaves, from tests/operations/expected: one entry a line, a line break at
-// an entry's end written as \r\n.
-Trace Expected(const std::string& scenario) {
-    std::ifstream file(std::string(GRT8_EXPECTED_TRACES) + "/" + scenario + ".txt");
-    Trace trace;
-    for (std::string entry; std::getline(file, entry);) {
-        if (entry.ends_with("\\r\\n")) {
-            entry.replace(entry.size() - 4, 4, "\r\n");
-        }
-        trace.push_back(entry);
-    }
-    return trace;
-}
-
 // The module answers with noise after every write and keeps bytes 3 to 5 to itself; it stores
 // block 3 wrongly twice, or block 1 or 4 every time: a block is written again after a pause
 // until it reads back right, four times at most, and only a complete send restarts the module.
@@ -75,7 +47,8 @@ TEST_F(OperationTest, SendWritesAndVerifiesEveryBlockThenRestarts) {
         const OperationResult result = SendConfiguration(link, image, ModulePort::Com('1'), *this);
 
         const std::string block = std::to_string(failing);
-        EXPECT_EQ(trace, Expected(failing ? "send_block_" + block + "_unverified" : "send"));
+        EXPECT_EQ(trace, Expected("operations/expected/" +
+                                  (failing ? "send_block_" + block + "_unverified" : "send")));
         EXPECT_EQ(result.block, failing);
         EXPECT_EQ(module->restarts(), failing ? 0 : 1);
         EXPECT_EQ(image[5], 0);
@@ -108,7 +81,7 @@ TEST_F(OperationTest, ReadFillsTheImageOnlyWhenEveryBlockCameIntact) {
 
         const bool complete = faults.badCheckByte.times == 7;
         EXPECT_EQ(result.block, complete ? 0 : 3);
-        EXPECT_EQ(trace, Expected(scenario));
+        EXPECT_EQ(trace, Expected("operations/expected/" + scenario));
 
         ConfigImage expected = Pattern<ConfigImage>(3);
         std::copy(memory.begin(), complete ? memory.end() : memory.begin(), expected.begin());
@@ -136,13 +109,14 @@ TEST_F(OperationTest, TheVersionIsShownAsReceived) {
 
         EXPECT_EQ(ShowModuleVersion(link, ModulePort::Com('1'), *this).version, shown);
 
-        EXPECT_EQ(trace, (VersionQuery(answer.size() >= 10) +
+        EXPECT_EQ(trace, (Expected("operations/expected/version_query") +
+                          (answer.size() >= 10 ? Trace{} : Trace{"sleep 200"}) +
                           Trace{"log Wersja modułu : " + shown + "\r\n", "close"}));
     }
     trace.clear();
     line.refuseSettings = true;
     EXPECT_TRUE(ShowModuleVersion(link, ModulePort::Com('1'), *this).Completed());
-    EXPECT_EQ(trace, Expected("version_with_settings_refused"));
+    EXPECT_EQ(trace, Expected("operations/expected/version_with_settings_refused"));
 }
 
 // Without a port, or without a module that answers "G8v...", no operation changes the image or
@@ -174,8 +148,8 @@ TEST_F(OperationTest, WithoutAPortOrAModuleNothingChanges) {
 
             EXPECT_EQ(notOpened.stage, OperationStage::PortNotOpened);
             EXPECT_EQ(notOpened.portError.reason, PortOpenReason::NoSuchDevice);
-            EXPECT_EQ(trace, (Trace{clearing} + Expected("port_missing") + Trace{clearing} +
-                              Expected("no_module")));
+            EXPECT_EQ(trace, (Trace{clearing} + Expected("operations/expected/port_missing") +
+                              Trace{clearing} + Expected("operations/expected/no_module")));
             EXPECT_EQ(image, Pattern<ConfigImage>(3));
             EXPECT_EQ(module->memory(), Pattern<sim::Memory>(7));
             EXPECT_FALSE(std::filesystem::exists(folder / "eeprom.bin"));
