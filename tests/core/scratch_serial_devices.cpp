@@ -27,20 +27,16 @@ ScratchSerialDevices::ScratchSerialDevices()
     fs::create_directories(m_roots.sys / "class/tty");
     for (char digit = '1'; digit <= '9'; ++digit) {
         const std::string variable = std::string("GRT8_COM") + digit;
-        if (const char* value = std::getenv(variable.c_str())) {
-            m_previousVariables.emplace_back(variable, value);
-            unsetenv(variable.c_str());
-        }
+        const char* value = std::getenv(variable.c_str());
+        m_previousVariables.emplace_back(variable, value ? value : "");
+        unsetenv(variable.c_str());
     }
 }
 
 ScratchSerialDevices::~ScratchSerialDevices() {
     UseSerialDeviceRoots(m_previousRoots);
-    for (char digit = '1'; digit <= '9'; ++digit) {
-        unsetenv((std::string("GRT8_COM") + digit).c_str());
-    }
     for (const auto& [variable, value] : m_previousVariables) {
-        setenv(variable.c_str(), value.c_str(), 1);
+        value.empty() ? unsetenv(variable.c_str()) : setenv(variable.c_str(), value.c_str(), 1);
     }
 }
 

@@ -31,8 +31,6 @@ public:
     // A tty with no device behind it, as the virtual consoles are.
     void AddVirtualTty(const std::string& name);
 
-    const SerialDeviceRoots& Roots() const { return m_roots; }
-
 private:
     TemporaryFolder m_folder;
     SerialDeviceRoots m_roots;

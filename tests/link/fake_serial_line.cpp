@@ -1,6 +1,7 @@
 #include "fake_serial_line.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -14,11 +15,11 @@ public:
     }
     bool SetTimeouts(const SerialTimeouts& t) override {
         m_line.timeouts = t;
-        return Setting("timeouts " + std::to_string(t.readIntervalMs) + " " +
-                       std::to_string(t.readTotalMultiplierMs) + " " +
-                       std::to_string(t.readTotalConstantMs) + " " +
-                       std::to_string(t.writeTotalMultiplierMs) + " " +
-                       std::to_string(t.writeTotalConstantMs));
+        char text[64];
+        std::snprintf(text, sizeof text, "timeouts %u %u %u %u %u", t.readIntervalMs,
+                      t.readTotalMultiplierMs, t.readTotalConstantMs, t.writeTotalMultiplierMs,
+                      t.writeTotalConstantMs);
+        return Setting(text);
     }
     void SetQueueSizes(std::size_t input, std::size_t output) override {
         m_line.Tell("queues " + std::to_string(input) + " " + std::to_string(output));
@@ -86,20 +87,10 @@ void FakeSerialLine::Sleep(unsigned milliseconds) {
     Tell("sleep " + std::to_string(milliseconds));
 }
 
-void FakeSerialLine::Receive(const std::vector<std::uint8_t>& bytes) {
-    incoming.insert(incoming.end(), bytes.begin(), bytes.end());
-}
-
 std::vector<std::uint8_t> FakeSerialLine::SentValues() const {
     std::vector<std::uint8_t> values;
     for (const SentByte& byte : sent) {
         values.push_back(byte.value);
     }
     return values;
-}
-
-void FakeSerialLine::Tell(const std::string& event) const {
-    if (onEvent) {
-        onEvent(event);
-    }
 }

@@ -43,9 +43,15 @@ public:
     void Sleep(unsigned milliseconds) override;
 
     double NowMicroseconds() const { return static_cast<double>(m_nowNanoseconds) / 1000.0; }
-    void Receive(const std::vector<std::uint8_t>& bytes);
+    void Receive(const std::vector<std::uint8_t>& bytes) {
+        incoming.insert(incoming.end(), bytes.begin(), bytes.end());
+    }
     std::vector<std::uint8_t> SentValues() const;
-    void Tell(const std::string& event) const;
+    void Tell(const std::string& event) const {
+        if (onEvent) {
+            onEvent(event);
+        }
+    }
 
 private:
     std::int64_t m_nowNanoseconds = 0;

@@ -12,7 +12,9 @@ Trace operator+(Trace head, const Trace& tail) {
 }
 
 Trace Expected(const std::string& scenario) {
-    std::ifstream file(std::string(GRT8_TESTS_FOLDER) + "/" + scenario + ".txt");
+    const std::size_t area = scenario.find('/');
+    std::ifstream file(std::string(GRT8_TESTS_FOLDER) + "/" + scenario.substr(0, area) +
+                       "/expected" + scenario.substr(area) + ".txt");
     Trace trace;
     for (std::string entry; std::getline(file, entry);) {
         if (entry.ends_with("\\r\\n")) {

@@ -16,8 +16,8 @@ using Trace = std::vector<std::string>;
 
 Trace operator+(Trace head, const Trace& tail);
 
-// The trace a scenario must leave, from a file under tests/ named without its ".txt": one entry
-// a line, a line break at an entry's end written as \r\n.
+// The trace a scenario must leave: "operations/send" is tests/operations/expected/send.txt, one
+// entry a line, a line break at an entry's end written as \r\n.
 Trace Expected(const std::string& scenario);
 
 // The module link on a line whose clock is virtual, with the simulated module's own logic at

@@ -28,7 +28,7 @@ TEST_F(LinkTest, AMissingCounterAndRefusedBytes) {
     link.ReadMemory(destination, 128, 0);
 
     EXPECT_TRUE(link.m_bBusy);
-    EXPECT_EQ(trace, Expected("link/expected/refused_bytes"));
+    EXPECT_EQ(trace, Expected("link/refused_bytes"));
 }
 
 } // namespace

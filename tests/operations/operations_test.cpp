@@ -47,7 +47,7 @@ TEST_F(OperationTest, SendWritesAndVerifiesEveryBlockThenRestarts) {
         const OperationResult result = SendConfiguration(link, image, ModulePort::Com('1'), *this);
 
         const std::string block = std::to_string(failing);
-        EXPECT_EQ(trace, Expected("operations/expected/" +
+        EXPECT_EQ(trace, Expected("operations/" +
                                   (failing ? "send_block_" + block + "_unverified" : "send")));
         EXPECT_EQ(result.block, failing);
         EXPECT_EQ(module->restarts(), failing ? 0 : 1);
@@ -81,7 +81,7 @@ TEST_F(OperationTest, ReadFillsTheImageOnlyWhenEveryBlockCameIntact) {
 
         const bool complete = faults.badCheckByte.times == 7;
         EXPECT_EQ(result.block, complete ? 0 : 3);
-        EXPECT_EQ(trace, Expected("operations/expected/" + scenario));
+        EXPECT_EQ(trace, Expected("operations/" + scenario));
 
         ConfigImage expected = Pattern<ConfigImage>(3);
         std::copy(memory.begin(), complete ? memory.end() : memory.begin(), expected.begin());
@@ -109,14 +109,14 @@ TEST_F(OperationTest, TheVersionIsShownAsReceived) {
 
         EXPECT_EQ(ShowModuleVersion(link, ModulePort::Com('1'), *this).version, shown);
 
-        EXPECT_EQ(trace, (Expected("operations/expected/version_query") +
+        EXPECT_EQ(trace, (Expected("operations/version_query") +
                           (answer.size() >= 10 ? Trace{} : Trace{"sleep 200"}) +
                           Trace{"log Wersja modułu : " + shown + "\r\n", "close"}));
     }
     trace.clear();
     line.refuseSettings = true;
     EXPECT_TRUE(ShowModuleVersion(link, ModulePort::Com('1'), *this).Completed());
-    EXPECT_EQ(trace, Expected("operations/expected/version_with_settings_refused"));
+    EXPECT_EQ(trace, Expected("operations/version_with_settings_refused"));
 }
 
 // Without a port, or without a module that answers "G8v...", no operation changes the image or
@@ -148,8 +148,8 @@ TEST_F(OperationTest, WithoutAPortOrAModuleNothingChanges) {
 
             EXPECT_EQ(notOpened.stage, OperationStage::PortNotOpened);
             EXPECT_EQ(notOpened.portError.reason, PortOpenReason::NoSuchDevice);
-            EXPECT_EQ(trace, (Trace{clearing} + Expected("operations/expected/port_missing") +
-                              Trace{clearing} + Expected("operations/expected/no_module")));
+            EXPECT_EQ(trace, (Trace{clearing} + Expected("operations/port_missing") +
+                              Trace{clearing} + Expected("operations/no_module")));
             EXPECT_EQ(image, Pattern<ConfigImage>(3));
             EXPECT_EQ(module->memory(), Pattern<sim::Memory>(7));
             EXPECT_FALSE(std::filesystem::exists(folder / "eeprom.bin"));
