@@ -11,14 +11,6 @@ void WriteText(const fs::path& file, const std::string& text) {
     std::ofstream(file) << text << "\n";
 }
 
-fs::path MakeTtyFolder(const fs::path& sysRoot, const std::string& name, const fs::path& device) {
-    const fs::path ttyFolder = sysRoot / "class/tty" / name;
-    fs::create_directories(ttyFolder);
-    fs::create_directories(device);
-    fs::create_directory_symlink(device, ttyFolder / "device");
-    return ttyFolder;
-}
-
 } // namespace
 
 ScratchSerialDevices::ScratchSerialDevices()
@@ -67,24 +59,11 @@ void ScratchSerialDevices::AddUsbTty(const std::string& name, const std::string&
                                      const std::string& product, const std::string& serialNumber) {
     const fs::path usbDevice = m_roots.sys / "devices/usb1" / ("1-" + name);
     const fs::path port = usbDevice / "1-1:1.0" / name;
-    MakeTtyFolder(m_roots.sys, name, port);
+    fs::create_directories(m_roots.sys / "class/tty" / name);
     fs::create_directories(port / "driver");
+    fs::create_directory_symlink(port, m_roots.sys / "class/tty" / name / "device");
     WriteText(usbDevice / "idVendor", "0403");
     WriteText(usbDevice / "manufacturer", vendor);
     WriteText(usbDevice / "product", product);
     WriteText(usbDevice / "serial", serialNumber);
-}
-
-void ScratchSerialDevices::AddBuiltInTty(const std::string& name, const std::string& type) {
-    const fs::path device = m_roots.sys / "devices/platform/serial" / name;
-    const fs::path ttyFolder = MakeTtyFolder(m_roots.sys, name, device);
-    if (type.empty()) {
-        fs::create_directories(device / "driver");
-    } else {
-        WriteText(ttyFolder / "type", type);
-    }
-}
-
-void ScratchSerialDevices::AddVirtualTty(const std::string& name) {
-    fs::create_directories(m_roots.sys / "class/tty" / name);
 }

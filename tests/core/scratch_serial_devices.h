@@ -25,11 +25,6 @@ public:
     // A USB adapter's tty in the device tree, with what the adapter says about itself.
     void AddUsbTty(const std::string& name, const std::string& vendor, const std::string& product,
                    const std::string& serialNumber);
-    // A built-in port's tty: with its UART type ("0" for none), or with only a driver when
-    // `type` is empty.
-    void AddBuiltInTty(const std::string& name, const std::string& type);
-    // A tty with no device behind it, as the virtual consoles are.
-    void AddVirtualTty(const std::string& name);
 
 private:
     TemporaryFolder m_folder;
