@@ -57,9 +57,7 @@ public:
 
 private:
     bool Setting(const std::string& event) {
-        if (!m_line.refuseSettings) {
-            m_line.Tell(event);
-        }
+        m_line.Tell(m_line.refuseSettings ? "refused" : event);
         return !m_line.refuseSettings;
     }
 

@@ -22,7 +22,7 @@ public:
     std::function<void(FakeSerialLine& line, std::uint8_t byte)> module;
     // Told of everything else the link does to the line, as text: "open COM1", "line 1200",
     // "timeouts 0 10 100 0 100", "queues 1024 1024", "dtr", "read 64" (as the read starts),
-    // "sleep 20" (as it ends, a read's timeout too), "close". A refused setting tells nothing.
+    // "sleep 20" (as it ends, a read's timeout too), "close". A refused setting tells "refused".
     std::function<void(const std::string& event)> onEvent;
 
     std::int64_t frequency = 10'000'000;

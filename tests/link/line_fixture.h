@@ -24,7 +24,8 @@ Trace Expected(const std::string& scenario);
 // the far end. Everything anyone could see goes into one trace, in order: the port's opening,
 // settings, reads, sleeps and closing, the log pane's changes, the message boxes, and every
 // frame the module took with the shortest gap in milliseconds from one of its byte starts to
-// the next thing on the line ("w 0080 128 @10.0").
+// the next thing on the line ("w 0080 128 @10.0"). Replies from address 0 carry another value
+// in byte 5 than the module holds, as a module does that changes its bytes 3 to 5 itself.
 class LineTest : public ::testing::Test, public OperationLog {
 protected:
     LineTest();
@@ -43,9 +44,6 @@ protected:
     CModuleLink link;
     std::unique_ptr<sim::SimulatedModule> module;
     Trace trace;
-    // Replies from address 0 carry another value in byte 5, as a module does that changes its
-    // bytes 3 to 5 itself.
-    bool moduleOwnsBytes3To5 = false;
 
 private:
     void Answer(const sim::Request& request);

@@ -1,6 +1,5 @@
 #include "link/module_link.h"
 #include "link/port_handle.h"
-#include "platform/message_box.h"
 #include "platform/serial_port_device.h"
 
 #include <gtest/gtest.h>
@@ -19,10 +18,7 @@ TEST(SerialPortPosixTest, TheLinkGetsARawLineOfItsOwnAtTheModulesSpeed) {
     char pty[128];
     ASSERT_EQ(openpty(&master, &slave, pty, nullptr, nullptr), 0);
     close(slave);
-    const MessageBoxHandler previous =
-        SetMessageBoxHandler([](const std::string& text) { ADD_FAILURE() << text; });
     ASSERT_TRUE(theLink.OpenPortAt(pty));
-    SetMessageBoxHandler(previous);
     termios line{};
     ASSERT_EQ(tcgetattr(master, &line), 0);
     EXPECT_EQ(cfgetospeed(&line), static_cast<speed_t>(B1200));
