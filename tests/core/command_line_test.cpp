@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 // The arguments join into one text; the start-up file is that text with every quote dropped,
 // read up to 1023 characters, a dropped quote counted, and "default.gr8" only without any
 // argument. The switch is a case-sensitive substring anywhere in the text.
@@ -19,5 +17,3 @@ TEST(CommandLine, NamesTheStartupFileAndHoldsTheEepromSwitch) {
     EXPECT_FALSE(HasEepromSwitch("a.gr8 /EEPROM"));
     EXPECT_FALSE(HasEepromSwitch(std::nullopt));
 }
-
-} // namespace

@@ -86,9 +86,7 @@ void FakeSerialLine::Sleep(unsigned milliseconds) {
 }
 
 std::vector<std::uint8_t> FakeSerialLine::SentValues() const {
-    std::vector<std::uint8_t> values;
-    for (const SentByte& byte : sent) {
-        values.push_back(byte.value);
-    }
+    std::vector<std::uint8_t> values(sent.size());
+    std::transform(sent.begin(), sent.end(), values.begin(), [](auto byte) { return byte.value; });
     return values;
 }

@@ -17,10 +17,8 @@ Trace Expected(const std::string& scenario) {
                        "/expected" + scenario.substr(area) + ".txt");
     Trace trace;
     for (std::string entry; std::getline(file, entry);) {
-        if (entry.ends_with("\\r\\n")) {
-            entry.replace(entry.size() - 4, 4, "\r\n");
-        }
-        trace.push_back(entry);
+        const bool lineBreak = entry.ends_with("\\r\\n");
+        trace.push_back(lineBreak ? entry.substr(0, entry.size() - 4) + "\r\n" : entry);
     }
     return trace;
 }
@@ -72,19 +70,18 @@ void LineTest::Answer(const sim::Request& request) {
 // counts too; in tenths of a millisecond, cut rather than rounded, as the counter's steps only
 // ever add.
 void LineTest::FinishFrame() {
-    if (m_frame.empty()) {
-        return;
+    if (!m_frame.empty()) {
+        double shortest = 1e12;
+        for (std::size_t i = m_frameFirstByte; i < m_frameFirstByte + m_frameBytes; ++i) {
+            const double next =
+                i + 1 < line.sent.size() ? line.sent[i + 1].atMicroseconds : line.NowMicroseconds();
+            shortest = std::min(shortest, next - line.sent[i].atMicroseconds);
+        }
+        char gap[16];
+        std::snprintf(gap, sizeof gap, "%.1f", static_cast<int>(shortest / 100) / 10.0);
+        trace.push_back(m_frame + gap);
+        m_frame.clear();
     }
-    double shortest = 1e12;
-    for (std::size_t i = m_frameFirstByte; i < m_frameFirstByte + m_frameBytes; ++i) {
-        const double next =
-            i + 1 < line.sent.size() ? line.sent[i + 1].atMicroseconds : line.NowMicroseconds();
-        shortest = std::min(shortest, next - line.sent[i].atMicroseconds);
-    }
-    char gap[16];
-    std::snprintf(gap, sizeof gap, "%.1f", static_cast<int>(shortest / 100) / 10.0);
-    trace.push_back(m_frame + gap);
-    m_frame.clear();
 }
 
 void LineTest::Note(const std::string& event) {

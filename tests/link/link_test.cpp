@@ -1,14 +1,10 @@
 #include "line_fixture.h"
 
-namespace {
-
-using LinkTest = LineTest;
-
 // What the operations cannot show: without a high-resolution counter bytes go out unpaced; a
 // write frame stops at its first refused byte and refused bytes of the version and restart
 // frames go unreported, but a port that refuses every byte shows one "Write error" per header
 // byte of each of the eight tries of a read.
-TEST_F(LinkTest, AMissingCounterAndRefusedBytes) {
+TEST_F(LineTest, AMissingCounterAndRefusedBytes) {
     line.frequency = 0;
     ASSERT_TRUE(link.OpenPort('1'));
     const std::vector<std::uint8_t> data(20, 0x42);
@@ -30,5 +26,3 @@ TEST_F(LinkTest, AMissingCounterAndRefusedBytes) {
     EXPECT_TRUE(link.m_bBusy);
     EXPECT_EQ(trace, Expected("link/refused_bytes"));
 }
-
-} // namespace

@@ -1,5 +1,4 @@
 #include "link/module_link.h"
-#include "link/port_handle.h"
 #include "platform/serial_port_device.h"
 
 #include <gtest/gtest.h>
@@ -7,8 +6,6 @@
 #include <pty.h>
 #include <termios.h>
 #include <unistd.h>
-
-namespace {
 
 // The link opens the far end of a pseudo-terminal, so the line can be looked at: raw 8N1 at
 // 1200 baud, for the link alone until it closes.
@@ -29,8 +26,5 @@ TEST(SerialPortPosixTest, TheLinkGetsARawLineOfItsOwnAtTheModulesSpeed) {
     EXPECT_EQ(OpenSerialPortDevice(pty).error.reason, PortOpenReason::InUse);
     EXPECT_EQ(OpenSerialPortDevice("/dev/null").error.reason, PortOpenReason::NotASerialPort);
     theLink.ClosePort();
-    g_hPort.reset();
     close(master);
 }
-
-} // namespace

@@ -6,8 +6,6 @@
 #include <cstdlib>
 #include <windows.h>
 
-namespace {
-
 // Needs a COM port with a line behind it, named by GRT8_TEST_COM; the end-to-end check of grt8.exe
 // under Wine links one to grt8-sim and runs this. The line settings stay with the device after
 // the link closes it; the timeouts belong to the link's handle, where nothing else can read
@@ -32,5 +30,3 @@ TEST(SerialPortWin32Test, TheLinkSetsTheModulesLine) {
                     dcb.fOutX, dcb.fInX}),
               (Line{1200, 8, NOPARITY, ONESTOPBIT, 0, 0, 0}));
 }
-
-} // namespace
