@@ -59,7 +59,7 @@ void LineTest::Answer(const sim::Request& request) {
     m_frameBytes = kind < 2 ? 5 + request.data.size() : kind == 2 ? 1 : 5;
     m_frameFirstByte = line.sent.size() - m_frameBytes;
     std::vector<std::uint8_t> reply = module->Answer(request);
-    if (request.kind == sim::RequestKind::ReadMemory && request.address == 0) {
+    if (request.kind == sim::RequestKind::ReadMemory && request.address == 0 && reply.size() > 6) {
         ++reply[5];
         --reply.back();
     }
