@@ -71,7 +71,7 @@ ConfigImage OddConfiguration() {
     image[kLineSettingsOffset + 7] = 0xC8;
     image[kLineSettingsOffset + 8] = 0x37;
     image[kReportFlagsOffset] = 0x30;
-    image[kClipFlagsOffset] = 0x43;
+    image[kClipFlagsOffset] = 0x53;
     image[kSmsControlFlagsOffset] = 0x26;
     PutText(image, 4, " \"a\\b\x1c\x7f ");
     PutText(image, 9, std::string(40, 'x'));

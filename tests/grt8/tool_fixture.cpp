@@ -43,7 +43,7 @@ ToolTest::ToolTest() {
     WriteAllBytes(folder / "damaged.gr8", bytes);
     bytes = ReadAllBytes(folder / "odd.gr8");
     bytes.resize(bytes.size() + 100, 0xEE);
-    WriteAllBytes(folder / "long.gr8", bytes);
+    WriteAllBytes(folder / "long\xff.gr8", bytes);
 }
 
 void ToolTest::Mark(const std::string& mark, const std::string& value) {

@@ -7,6 +7,7 @@
 #include "tools/sim_process.h"
 
 #include <cstdlib>
+#include <set>
 
 namespace {
 
@@ -40,10 +41,10 @@ TEST_F(ToolModuleTest, AModuleReadSentAndComparedWithAFile) {
     ExpectTranscript("module",
                      WithModule({"--version", "G8v3\x1b[2J", "--corrupt-write", "2:1"},
                                 {
-                                    {{"version", "--port", "COM6"}},
-                                    {{"read", "-o", "$DIR/read.gr8", "--port", "$PORT"}, true},
-                                    {{"read", "--port", "$PORT", "-o", "$DIR/blocked.gr8"}},
-                                    {{"send", "--port=$PORT", "$DIR/sample.gr8"}},
+                                    {{"version", "--port", "com6"}},
+                                    {{"read", "-o", "$DIR/read.gr8", "--port", "$PORT"}},
+                                    {{"read", "--port", "$PORT", "-o", "$DIR/blocked.gr8"}, true},
+                                    {{"send", "--port=$PORT", "$DIR/sample.gr8"}, true},
                                     {{"diff", "$DIR/odd.gr8", "--port", "$PORT"}},
                                 }));
     ConfigImage read = OddConfiguration();
@@ -57,7 +58,7 @@ TEST_F(ToolModuleTest, AModuleReadSentAndComparedWithAFile) {
     EXPECT_EQ(ReadAllBytes(folder / "memory.bin"), Memory(sent));
 }
 
-// A failed read leaves the file it was to write as it was.
+// A failed read leaves the file it was to write as it was, and nothing beside it.
 TEST_F(ToolModuleTest, ModulesThatStopAnswering) {
     const std::vector<unsigned char> sample = ReadAllBytes(folder / "sample.gr8");
     ExpectTranscript(
@@ -66,10 +67,16 @@ TEST_F(ToolModuleTest, ModulesThatStopAnswering) {
                                   {{"read", "--port", "$PORT", "-o", "$DIR/sample.gr8"}},
                                   {{"diff", "$DIR/sample.gr8", "--port", "$PORT"}}}) +
             WithModule({"--hang-up-after", "3"},
-                       {{{"send", "--port", "$PORT", "$DIR/sample.gr8"}, true}}) +
+                       {{{"send", "--port", "$PORT", "$DIR/sample.gr8"}}}) +
             WithModule({"--hang-up-after", "2"},
-                       {{{"read", "--port", "$PORT", "-o", "$DIR/sample.gr8"}}}));
+                       {{{"read", "--port", "$PORT", "-o", "$DIR/sample.gr8"}, true}}));
     EXPECT_EQ(ReadAllBytes(folder / "sample.gr8"), sample);
+    std::set<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+        left.insert(entry.path().filename().string());
+    }
+    EXPECT_EQ(left, (std::set<std::string>{"damaged.gr8", "long\xff.gr8", "memory.bin", "noise.gr8",
+                                           "odd.bin", "odd.gr8", "sample.gr8"}));
 }
 
 // A USB adapter is COM1, a variable names COM2, and what an adapter says of itself cannot drive
@@ -89,6 +96,7 @@ TEST_F(ToolModuleTest, PortsAndWhatKeepsThemShut) {
         {{"version", "--port", "$DIR/no-such-device"}},
         {{"version", "--port", "null"}},
         {{"version", "--port", "COM12"}},
+        {{"version", "--port", "COM0"}},
         {{"show", "$DIR/missing.gr8"}},
         {{"show", "$DIR"}},
         {{"send", "--port", "COM3", "--", "-a b.gr8"}},

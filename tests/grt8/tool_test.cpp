@@ -1,9 +1,15 @@
 // grt8 on configuration files and command lines, on every system.
 
+#include "resources/templates/templates.h"
+#include "sample_configuration.h"
 #include "tool_fixture.h"
 #include "tools/grt8/grt8_tool.h"
+#include "tools/grt8/json_report.h"
 #include "tools/grt8/text_report.h"
 
+#include <nlohmann/json.hpp>
+
+#include <set>
 #include <sstream>
 
 namespace {
@@ -11,7 +17,7 @@ namespace {
 TEST_F(ToolTest, ReportsComparisonsAndRefusals) {
     ExpectTranscript("files", Transcript({
                                   {{"show", "$DIR/damaged.gr8"}},
-                                  {{"show", "--json", "$DIR/long.gr8"}},
+                                  {{"show", "--json", "$DIR/long\xff.gr8"}},
                                   {{"diff", "$DIR/sample.gr8", "$DIR/odd.gr8"}},
                                   {{"diff", "$DIR/noise.gr8", "$DIR/sample.gr8"}},
                                   {{"diff", "$DIR/sample.gr8", "$DIR/damaged.gr8"}},
@@ -26,6 +32,9 @@ TEST_F(ToolTest, ReportsComparisonsAndRefusals) {
                                   {{"show", "a", "--port", "COM1"}},
                                   {{"read", "--json", "--port", "COM1", "-o", "a"}},
                                   {{"read", "--port", "COM1"}},
+                                  {{"read", "-o", "a.gr8"}},
+                                  {{"read", "--port", "COM1", "-o", "a", "extra"}},
+                                  {{"version"}},
                                   {{"read", "-o", "a.gr8", "--port"}},
                                   {{"read", "--port", "COM1", "-o", "a", "-o", "b"}},
                                   {{"send", "a", "--port", "COM1", "--port", "COM2"}},
@@ -68,6 +77,46 @@ TEST(FileHeaderTest, ALengthOtherThanTheImages) {
         file.storedCheckWord = file.computedCheckWord = 0x1A2B;
         EXPECT_EQ(FormatFileHeader("a\x1b.gr8", file),
                   "Plik: a\\x1B.gr8\n" + line + "Słowo kontrolne: zgodne (0x1A2B)\n");
+    }
+}
+
+// A script learns of a check word that does not match as a person does.
+TEST(JsonReportTest, ACheckWordThatDoesNotMatch) {
+    ConfigFileContents file;
+    file.storedCheckWord = 0x1A2B;
+    file.computedCheckWord = 1;
+    EXPECT_EQ(nlohmann::json::parse(FormatJsonReport("f", file, {}))["checkWord"].dump(),
+              R"({"computed":1,"matches":false,"stored":6699})");
+}
+
+// The captions of a dialog as one-line texts: line breaks and runs of blanks become one blank.
+std::set<std::string> CaptionsOf(const DialogTemplate& dialog) {
+    std::set<std::string> captions;
+    for (const ControlTemplate& control : dialog.controls) {
+        std::istringstream words{std::string(control.text)};
+        std::string caption;
+        for (std::string word; words >> word;) {
+            caption += (caption.empty() ? "" : " ") + word;
+        }
+        captions.insert(caption);
+    }
+    return captions;
+}
+
+// A technician finds each setting of the report under the same words in the console: the
+// editor's caption, and a control's caption up to the comma that may say which part is meant.
+TEST(ReportTest, SectionsFollowTheEditorsInTheirWords) {
+    const ConfigurationReport report = DescribeConfiguration(SampleConfiguration());
+    const DialogTemplate* editors[] = {&GeneralSettingsTemplate(), &LineSettingsTemplate(),
+                                       &ReportsControlTemplate(), &SmsTextsTemplate()};
+    ASSERT_EQ(report.size(), std::size(editors));
+    for (std::size_t section = 0; section < report.size(); ++section) {
+        EXPECT_EQ(report[section].title, editors[section]->caption);
+        const std::set<std::string> captions = CaptionsOf(*editors[section]);
+        for (const ReportField& field : report[section].fields) {
+            EXPECT_TRUE(captions.contains(field.label.substr(0, field.label.find(", "))))
+                << field.label;
+        }
     }
 }
 
