@@ -19,9 +19,9 @@ struct ToolStep {
 // grt8 run inside the test on configurations saved in a fresh folder: sample.gr8 and odd.gr8
 // (see sample_configuration.h), noise.gr8 (the sample with only bytes no editor shows changed),
 // damaged.gr8 (the sample with a check word that does not match) and long\xff.gr8 (odd.gr8
-// with bytes after the image, under a name that is not UTF-8). The whole outcome of each run, marks
-// put back in place of their values, makes a transcript compared with expected/NAME.txt beside this
-// file; with GRT8_UPDATE_EXPECTED set, the transcript is written there instead.
+// with bytes after the image, under a name that is not UTF-8). The whole outcome of each run,
+// marks put back in place of their values, makes a transcript compared with expected/NAME.txt
+// beside this file; with GRT8_UPDATE_EXPECTED set, the transcript is written there instead.
 class ToolTest : public ::testing::Test {
 protected:
     ToolTest();
