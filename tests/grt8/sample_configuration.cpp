@@ -9,12 +9,22 @@
 #include "editors/sms_text_codec.h"
 #include "editors/temperature_codec.h"
 
-void PutText(ConfigImage& image, std::size_t slot, std::string_view text) {
-    EncodeSmsText(text, FieldBytes<kSmsTextSlotSize>(image, SmsTextOffset(slot)));
-}
+#include <algorithm>
+
+namespace {
 
 void PutPhoneNumber(ConfigImage& image, std::size_t offset, std::u32string_view number) {
     EncodePhoneNumber(number, FieldBytes<kPhoneNumberSlotSize>(image, offset));
+}
+
+void Erase(ConfigImage& image, std::size_t offset, std::size_t length) {
+    std::fill_n(image.begin() + static_cast<std::ptrdiff_t>(offset), length, 0xFF);
+}
+
+} // namespace
+
+void PutText(ConfigImage& image, std::size_t slot, std::string_view text) {
+    EncodeSmsText(text, FieldBytes<kSmsTextSlotSize>(image, SmsTextOffset(slot)));
 }
 
 ConfigImage SampleConfiguration() {
@@ -40,6 +50,32 @@ ConfigImage SampleConfiguration() {
     PutText(image, 0, "Alarm $170");
     PutText(image, 2, "Drzwi");
     PutText(image, 10, "Stan $200");
+    return image;
+}
+
+ConfigImage OddConfiguration() {
+    ConfigImage image = SampleConfiguration();
+    Erase(image, kSmscSlotOffset, kPhoneNumberSlotSize);
+    Erase(image, kPinOffset, kPinFieldSize);
+    Erase(image, kNetworkCodeOffset, 2);
+    Erase(image, kReportPeriodOffset, 2);
+    Erase(image, SmsTextOffset(3), kSmsTextSlotSize);
+    PutPhoneNumber(image, kPhone1SlotOffset, U"+48600111222");
+    image[kSmsLimitOffset] = 255;
+    image[kSirenTimeOffset] = 7;
+    image[kThermostat1LowOffset] = 121;
+    image[kThermostat1HighOffset] = 0xFF;
+    image[kThermostat2HighOffset] = static_cast<std::uint8_t>(-26);
+    image[kSwitchesOffset] = 0x95;
+    image[kLineSettingsOffset + 4] = 0xFF;
+    image[kLineSettingsOffset + 7] = 0xC8;
+    image[kLineSettingsOffset + 8] = 0x37;
+    image[kReportFlagsOffset] = 0x30;
+    image[kClipFlagsOffset] = 0x53;
+    image[kSmsControlFlagsOffset] = 0x26;
+    PutText(image, 4, " \"a\\b\x1c\x7f ");
+    PutText(image, 9, std::string(40, 'x'));
+    PutText(image, 10, "Okno $170");
     return image;
 }
 

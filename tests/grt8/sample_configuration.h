@@ -4,7 +4,6 @@
 #include "config/image_layout.h"
 
 #include <cstddef>
-#include <cstdint>
 #include <filesystem>
 #include <string_view>
 
@@ -20,9 +19,13 @@
 //   text of line 1 "Alarm $170", of line 3 "Drzwi", report text "Stan $200".
 ConfigImage SampleConfiguration();
 
+// The sample with every setting changed to what an editor shows otherwise than it is stored
+// (erased memory, temperatures out of range), to flag bytes with unused bits set, and to texts
+// that a terminal would act on.
+ConfigImage OddConfiguration();
+
 // Writes the text into text slot `slot` (0 for line 1, 10 for the report).
 void PutText(ConfigImage& image, std::size_t slot, std::string_view text);
-void PutPhoneNumber(ConfigImage& image, std::size_t offset, std::u32string_view number);
 
 // Saved as the console saves it; false when the file could not be written.
 bool SaveConfiguration(const std::filesystem::path& path, ConfigImage image);
