@@ -56,8 +56,11 @@ std::string PortState(const std::string& devicePath) {
         return state + ", device gone";
     }
     const int fd = OpenLocked(devicePath);
+    if (fd < 0) {
+        return state + ", device held";
+    }
     close(fd);
-    return state + (fd < 0 ? ", device held" : ", device free");
+    return state + ", device free";
 }
 
 // A read starts from an image whose module bytes are spoiled, so every byte it takes shows, also
@@ -71,7 +74,9 @@ std::string RunStep(const Command& step, PortCondition port, Console& console,
     const std::size_t boxesBefore = console.boxes.sequence.size();
     const int holder = port == PortCondition::InUse ? OpenLocked(device) : -1;
     console.window.SendCommand(step.id);
-    close(holder);
+    if (holder >= 0) {
+        close(holder);
+    }
     const std::span<const std::string> boxes(console.boxes.sequence.begin() + boxesBefore,
                                              console.boxes.sequence.end());
     return step.name + ":\n" + PaneWithBoxes(boxes, console.window.ItemText(IDC_LOG)) +

@@ -64,12 +64,16 @@ std::string PaneWithBoxes(std::span<const std::string> boxesAndPanes, const std:
         repeats = 0;
     };
     const auto showPane = [&](const std::string& now) {
-        if (!now.starts_with(shown) || now.size() > shown.size()) {
-            closeBox();
-            text += now.starts_with(shown) ? "" : std::string("(pane cleared)\n") + kPaneIndent;
-            text += Escaped(now.substr(now.starts_with(shown) ? shown.size() : 0), true);
-            shown = now;
+        if (now == shown) {
+            return;
         }
+        closeBox();
+        if (!now.starts_with(shown)) {
+            text += std::string("(pane cleared)\n") + kPaneIndent;
+            shown.clear();
+        }
+        text += Escaped(now.substr(shown.size()), true);
+        shown = now;
     };
     for (std::size_t i = 0; i + 1 < boxesAndPanes.size(); i += 2) {
         showPane(boxesAndPanes[i + 1]);
@@ -82,7 +86,8 @@ std::string PaneWithBoxes(std::span<const std::string> boxesAndPanes, const std:
     }
     showPane(pane);
     closeBox();
-    text = text.ends_with(kPaneIndent) ? text.substr(0, text.size() - 4) : text + "\n";
+    const std::size_t indentEnd = text.size() - (sizeof kPaneIndent - 1);
+    text = text.ends_with(kPaneIndent) ? text.substr(0, indentEnd) : text + "\n";
     return kPaneIndent + text;
 }
 

@@ -16,13 +16,15 @@ std::string PaneWithBoxes(std::span<const std::string> boxesAndPanes, const std:
 // A text on one line, its line breaks and other control bytes shown escaped.
 std::string OnOneLine(const std::string& text);
 
-// The bytes as runs, each named after the reference it equals ("0-127 module") or given by its
-// value ("5 =0x00"); a run goes on while its reference does, so a chance equality starts no new
-// run. "nothing" for no bytes.
+// Bytes a case knows by name: the module's memory at its start, the console's image at its start.
 struct Reference {
     std::string name;
     std::span<const std::uint8_t> bytes;
 };
+
+// The bytes as runs, each named after the reference it equals ("0-127 module") or given by its
+// value ("5 =0x00"); a run goes on while its reference does, so a chance equality starts no new
+// run. "nothing" for no bytes.
 std::string Runs(std::span<const std::uint8_t> bytes, const std::vector<Reference>& references);
 
 // The frames the simulated module took, from its --log lines, without their timing; the same
