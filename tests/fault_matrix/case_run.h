@@ -1,30 +1,21 @@
 #pragma once
 
-#include "config/config_image.h"
+#include "app/console_dlg.h"
 #include "tests/fault_matrix/fault_case.h"
+#include "tests/ui/ui_test_support.h"
 
-#include <optional>
 #include <string>
-#include <vector>
 
-// Everything one run of a case left behind, gathered after the command ended.
-struct Observation {
-    bool simulatorStarted = false;
-    std::string pane;
-    std::string logText;
-    std::vector<std::string> boxes;
-    ConfigImage image{};
-    std::optional<ModuleMemory> memory;
-    std::optional<std::vector<unsigned char>> rawDump;
-    std::string simulatorLog;
-    std::string frames;
-    // The simulator ended by itself after hanging up, rather than when asked to stop.
-    bool simulatorEndedByItself = false;
-    bool noDescriptorLeft = false;
-    bool portFree = false;
-    double seconds = 0.0;
+// The console window with "/eeprom" on its command line, each message box recorded with the log
+// pane around it. Needs the toolkit.
+struct Console {
+    Console();
+    MessageBoxRecorder boxes;
+    CConsoleDlg window{"/eeprom"};
 };
 
-// Starts the simulator with the case's faults in a fresh working folder, runs the operation's
-// menu command in a console window and gathers the outcome. Needs a QApplication.
-Observation RunCase(const FaultCase& fc, const std::string& simulatorPath);
+// Runs the case's commands in the console through its menu, COM4 chosen, against a fresh
+// grt8-sim in a fresh working folder, and writes down everything they left behind: after each
+// command the log pane with the message boxes, the log text, the image, eeprom.bin and the port;
+// at the end the module's memory and the frames it took.
+std::string RunCase(const FaultCase& fc, Console& console, const std::string& simulatorPath);
