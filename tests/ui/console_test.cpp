@@ -5,16 +5,20 @@
 #include "editors/line_settings_dlg.h"
 #include "editors/reports_control_dlg.h"
 #include "editors/sms_texts_dlg.h"
+#include "platform/data_exchange.h"
 #include "resources/resource_ids.h"
 #include "tests/core/temporary_folder.h"
 #include "tests/ui/ui_test_support.h"
 
 #include <algorithm>
-#include <cctype>
+#include <climits>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace {
+
+const int kPortItems[] = {ID_COM1, ID_COM2, ID_COM3, ID_COM4, ID_COM5,
+                          ID_COM6, ID_COM7, ID_COM8, ID_COM9};
 
 ConfigImage SampleImage(std::uint8_t seed) {
     ConfigImage image{};
@@ -27,23 +31,6 @@ ConfigImage SampleImage(std::uint8_t seed) {
 
 void Save(const std::filesystem::path& path, ConfigImage image) {
     ASSERT_TRUE(WriteConfigFile(path, image));
-}
-
-// The names as the folder holds them, sorted: on Windows "a.gr8" and "A.GR8" are one file.
-std::vector<std::string> NamesIn(const std::filesystem::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-std::string Upper(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return text;
 }
 
 // Each test starts the console in a working folder of its own.
@@ -63,6 +50,7 @@ protected:
         return *console;
     }
     std::string Pane() const { return console->ItemText(IDC_LOG); }
+    std::string Path(const char* name) const { return (folder / name).string(); }
 
     TemporaryFolder folder;
     MessageBoxRecorder messages;
@@ -79,32 +67,27 @@ TEST_F(ConsoleTest, StartupLoadsTheNamedOrDefaultFileAndLogsIt) {
     Save(blankPath, SampleImage(3));
     Save(folder / "a.gr8", SampleImage(7));
     WriteAllBytes(folder / "zly.gr8", std::vector<unsigned char>(1024, 0x33));
-    const ConfigImage zero{};
-    const auto withDefault = [&](bool present) {
-        std::filesystem::remove(folder / "default.gr8");
-        if (present) {
-            Save(folder / "default.gr8", SampleImage(5));
-        }
-    };
-    struct Case {
+    const struct {
         bool defaultFile;
         std::optional<std::string> argument;
         ConfigImage image;
         std::string pane;
-    };
-    const Case cases[] = {
-        {false, std::nullopt, zero, ""},
+    } cases[] = {
+        {false, std::nullopt, {}, ""},
         {true, std::nullopt, SampleImage(5), "Ustawienia odczytane z pliku:\r\ndefault.gr8\r\n"},
         {true, "\"" + blankPath + "\"", SampleImage(3),
          "Ustawienia odczytane z pliku:\r\n" + blankPath + "\r\n"},
-        {true, "\"\"", zero, ""},
-        {true, "", zero, ""},
-        {true, "a.gr8 /eeprom", zero, ""},
-        {true, "missing.gr8", zero, ""},
-        {true, "zly.gr8", zero, "Niewłaściwy format pliku !\r\nzly.gr8\r\n"},
+        {true, "\"\"", {}, ""},
+        {true, "", {}, ""},
+        {true, "a.gr8 /eeprom", {}, ""},
+        {true, "missing.gr8", {}, ""},
+        {true, "zly.gr8", {}, "Niewłaściwy format pliku !\r\nzly.gr8\r\n"},
     };
-    for (const Case& c : cases) {
-        withDefault(c.defaultFile);
+    for (const auto& c : cases) {
+        std::filesystem::remove(folder / "default.gr8");
+        if (c.defaultFile) {
+            Save(folder / "default.gr8", SampleImage(5));
+        }
         CConsoleDlg& window = Start(c.argument);
         const std::string label = c.argument.value_or("(none)");
         EXPECT_EQ(window.Image(), c.image) << label;
@@ -112,35 +95,31 @@ TEST_F(ConsoleTest, StartupLoadsTheNamedOrDefaultFileAndLogsIt) {
         EXPECT_EQ(window.m_strLog, c.pane) << label;
         EXPECT_EQ(window.Caption(), "Konsola GRT-8");
         EXPECT_EQ(window.FocusedItemId(), IDC_LOG);
-        EXPECT_TRUE(window.Menu().IsChecked(ID_COM1));
-        EXPECT_EQ(g_comPortDigit[0], '1');
+        for (const int item : kPortItems) {
+            EXPECT_EQ(window.Menu().IsChecked(item), item == ID_COM1) << label;
+        }
     }
     EXPECT_TRUE(messages.texts.empty());
 }
 
-// A port choice replaces the whole log, each time, and moves the only check mark.
-TEST_F(ConsoleTest, EachPortItemSelectsItsPortAlone) {
-    const int items[] = {ID_COM1, ID_COM2, ID_COM3, ID_COM4, ID_COM5,
-                         ID_COM6, ID_COM7, ID_COM8, ID_COM9};
+// A port choice replaces the whole log and moves the only check mark; keys neither close the
+// window nor leave a trace in the pane; the About box shows the version each time.
+TEST_F(ConsoleTest, PortsKeysAndAboutBox) {
     CConsoleDlg& window = Start();
     for (const int pass : {0, 1}) {
         for (int chosen = 8; chosen >= 0; --chosen) {
             const std::string digit = std::to_string(chosen + 1);
             window.m_strLog = "stare\r\n";
             window.AppendToLogPane("Odczyt bloku 1...\r\n");
-            window.SendCommand(items[chosen]);
+            window.SendCommand(kPortItems[chosen]);
             EXPECT_EQ(window.m_strLog, "Wybrano port COM" + digit + "\r\n") << pass;
             EXPECT_EQ(Pane(), window.m_strLog);
             EXPECT_EQ(std::string(g_comPortDigit), digit);
             for (int item = 0; item < 9; ++item) {
-                EXPECT_EQ(window.Menu().IsChecked(items[item]), item == chosen) << digit << item;
+                EXPECT_EQ(window.Menu().IsChecked(kPortItems[item]), item == chosen) << digit;
             }
         }
     }
-}
-
-TEST_F(ConsoleTest, KeysNeitherCloseTheWindowNorStayInThePane) {
-    CConsoleDlg& window = Start();
     window.m_strLog = "log\r\n";
     for (const int target : {IDC_LOG, 0}) {
         for (const TestKey key : {TestKey::Escape, TestKey::Return, TestKey::Enter}) {
@@ -148,17 +127,12 @@ TEST_F(ConsoleTest, KeysNeitherCloseTheWindowNorStayInThePane) {
             EXPECT_TRUE(window.IsWindowVisible());
         }
     }
-    // A key aimed at the window leaves its trace and at once puts the log text back into the
-    // pane, so what an operation appended goes with the trace.
+    // A key aimed at the window puts the log text back into the pane at once, so what an
+    // operation appended goes with the key's trace.
     window.RefreshLogPane();
     window.AppendToLogPane("Odczyt bloku 1...\r\n");
     PressKey(window, 0, TestKey::LetterA);
     EXPECT_EQ(Pane(), "log\r\n");
-    EXPECT_TRUE(window.IsWindowVisible());
-}
-
-TEST_F(ConsoleTest, AboutBoxShowsTheVersionEveryTime) {
-    CConsoleDlg& window = Start();
     for (int round = 0; round < 2; ++round) {
         std::string shown;
         ASSERT_TRUE(WithNextModalDialog(
@@ -166,10 +140,12 @@ TEST_F(ConsoleTest, AboutBoxShowsTheVersionEveryTime) {
             [&](CDialog& about) { shown = about.Caption() + "|" + about.ItemText(IDC_VERSION); }));
         EXPECT_EQ(shown, "O programie|2.6");
     }
+    EXPECT_TRUE(window.IsWindowVisible());
+    EXPECT_TRUE(messages.texts.empty());
 }
 
-// Each command opens its own editor on the console's image; the console itself is left
-// exactly as it was, apart from the pane's text taken into the log.
+// Each command opens its own editor on the console's image; the console is left as it was,
+// apart from the pane's text taken into the log.
 TEST_F(ConsoleTest, EachConfigurationCommandOpensItsEditor) {
     CConsoleDlg& window = Start();
     window.Image() = SampleImage(9);
@@ -202,67 +178,93 @@ TEST_F(ConsoleTest, EachConfigurationCommandOpensItsEditor) {
     }
 }
 
-// Every file command in one session: each message box comes before the pane is refreshed from
-// the log, so the lines an operation wrote are still there when it shows.
+// Every file command in one session, each message box recorded with the pane as it was then:
+// the box comes before the pane is refreshed from the log. Exit then takes the pane into the
+// log.
 TEST_F(ConsoleTest, FileCommandsReportInOrderAndKeepTheImageOnFailure) {
     WriteAllBytes(folder / "zly.gr8", std::vector<unsigned char>(700, 0x33));
     Save(folder / "obiekt.gr8", SampleImage(11));
     Save(folder / "stary.gr8", SampleImage(3));
     CConsoleDlg& window = Start();
-    window.m_strLog = "Wybrano port COM2\r\n";
+    const std::string port = "Wybrano port COM2\r\n";
+    window.m_strLog = port;
     window.ClearLogPane();
     window.AppendToLogPane("Odczyt bloku 1...\r\n");
-    for (const auto& answer : std::vector<std::optional<std::filesystem::path>>{
-             folder / "zly.gr8", folder / "brak.gr8", folder.Path(), std::nullopt}) {
-        answers.Push(answer ? std::optional(answer->string()) : std::nullopt);
+    for (const auto& answer : std::vector<std::optional<std::string>>{
+             Path("zly.gr8"), Path("brak.gr8"), folder.Path().string(), std::nullopt,
+             Path("obiekt.gr8"), Path("brak/x.gr8"), std::nullopt, Path("nowy.gr8"),
+             Path("stary.gr8")}) {
+        answers.Push(answer);
+    }
+    for (int load = 0; load < 4; ++load) {
         window.SendCommand(ID_LOAD_FILE);
         EXPECT_EQ(window.Image(), ConfigImage{});
     }
-    const std::string port = "Wybrano port COM2\r\n";
-    EXPECT_EQ(messages.sequence,
-              (std::vector<std::string>{"<Niewłaściwy format pliku !>", "Odczyt bloku 1...\r\n",
-                                        "<Błąd otwarcia pliku !>", port, "<Błąd otwarcia pliku !>",
-                                        port}));
-    EXPECT_EQ(Pane(), port);
-
-    const std::string loaded = Upper((folder / "obiekt.gr8").string());
-    answers.Push((folder / "obiekt.gr8").string());
     window.SendCommand(ID_LOAD_FILE);
     EXPECT_EQ(window.Image(), SampleImage(11));
     window.Image()[1022] = 0;
-    answers.Push((folder / "brak" / "x.gr8").string());
-    answers.Push(std::nullopt);
-    answers.Push((folder / "nowy.gr8").string());
-    answers.Push((folder / "stary.gr8").string());
     for (int save = 0; save < 4; ++save) {
         window.SendCommand(ID_SAVE_FILE);
     }
-    EXPECT_EQ(messages.texts.back(), "Błąd zapisu pliku !");
-    EXPECT_EQ(messages.sequence.size(), 8u);
+    const std::string loaded =
+        port + "Odczytano konfigurację z pliku:\r\n" + ToUpperCase(Path("obiekt.gr8")) + "\r\n";
+    const std::string saved = "Zapisano konfigurację do pliku:\r\n";
+    EXPECT_EQ(messages.sequence,
+              (std::vector<std::string>{"<Niewłaściwy format pliku !>", "Odczyt bloku 1...\r\n",
+                                        "<Błąd otwarcia pliku !>", port, "<Błąd otwarcia pliku !>",
+                                        port, "<Błąd zapisu pliku !>", loaded}));
     std::vector<FileDialogKind> asked(5, FileDialogKind::Open);
     asked.resize(9, FileDialogKind::Save);
     EXPECT_EQ(answers.asked, asked);
-    const std::string saved = "Zapisano konfigurację do pliku:\r\n";
-    EXPECT_EQ(Pane(), port + "Odczytano konfigurację z pliku:\r\n" + loaded + "\r\n" + saved +
-                          Upper((folder / "nowy.gr8").string()) + "\r\n" + saved +
-                          Upper((folder / "stary.gr8").string()) + "\r\n");
+    const std::string log = loaded + saved + ToUpperCase(Path("nowy.gr8")) + "\r\n" + saved +
+                            ToUpperCase(Path("stary.gr8")) + "\r\n";
+    EXPECT_EQ(Pane(), log);
     EXPECT_TRUE(CheckWordMatches(window.Image())) << "save recomputes the check word in memory";
-    EXPECT_EQ(NamesIn(folder.Path()),
-              (std::vector<std::string>{"NOWY.GR8", "obiekt.gr8", "stary.gr8", "zly.gr8"}));
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"NOWY.GR8", "obiekt.gr8", "stary.gr8", "zly.gr8"}));
     for (const char* name : {"NOWY.GR8", "stary.gr8"}) {
         ConfigImage written{};
         EXPECT_EQ(ReadConfigFile(folder / name, written), ReadResult::Loaded) << name;
         EXPECT_EQ(written, window.Image()) << name;
     }
-}
 
-TEST_F(ConsoleTest, ExitEndsWithOkAndCopiesThePaneIntoTheLog) {
-    CConsoleDlg& window = Start();
     window.AppendToLogPane("Odczyt bloku 1...\r\n");
     window.SendCommand(ID_EXIT);
     EXPECT_FALSE(window.IsWindowVisible());
     EXPECT_EQ(window.GetResult(), IDOK);
-    EXPECT_EQ(window.m_strLog, "Odczyt bloku 1...\r\n");
+    EXPECT_EQ(window.m_strLog, "Odczyt bloku 1...\r\n" + log)
+        << "a refreshed pane's caret is at its top";
+}
+
+// The pane keeps "\r\n" line ends, shows a replaced text from its top and appends at its
+// caret without an undo record; the dialog layer's numbers are decimal between blanks.
+TEST(DialogLayer, LogPaneAndNumbers) {
+    CDialog dialog(IDD_CONSOLE);
+    CEdit pane(dialog.GetDlgItem(IDC_LOG));
+    dialog.SetItemText(IDC_LOG, "jeden\r\ndwa\r\n");
+    EXPECT_EQ(pane.GetSel(), std::make_pair(0, 0));
+    EXPECT_EQ(dialog.ItemText(IDC_LOG), "jeden\r\ndwa\r\n");
+    pane.SetSel(0, -1);
+    pane.ReplaceSel("");
+    pane.ReplaceSel("Weryfikacja ...");
+    pane.ReplaceSel("OK.\r\n");
+    EXPECT_EQ(dialog.ItemText(IDC_LOG), "Weryfikacja ...OK.\r\n");
+    EXPECT_FALSE(pane.CanUndo());
+
+    const std::pair<const char*, std::optional<int>> numbers[] = {
+        {"\t-25 ", -25}, {"007", 7},   {"99999999999999999999", INT_MAX},
+        {"", {}},        {" ", {}},    {"+", {}},
+        {"- 5", {}},     {"5 5", {}},  {"0x10", {}},
+        {"1e3", {}},     {"12,5", {}}, {"٣", {}}};
+    for (const auto& [text, expected] : numbers) {
+        int value = 0;
+        EXPECT_EQ(ParseDialogInteger(text, value), expected.has_value()) << text;
+        EXPECT_EQ(value, expected.value_or(0)) << text;
+    }
 }
 
 } // namespace

@@ -9,14 +9,12 @@ MessageBoxRecorder::MessageBoxRecorder()
               texts.push_back(text);
               return;
           }
-          PostToWindow(*m_window, [this, text] { Record(text); });
+          PostToWindow(*m_window, [this, text] {
+              texts.push_back(text);
+              sequence.push_back("<" + text + ">");
+              sequence.push_back(m_window->ItemText(m_paneId));
+          });
       })) {}
-
-void MessageBoxRecorder::Record(const std::string& text) {
-    texts.push_back(text);
-    sequence.push_back("<" + text + ">");
-    sequence.push_back(m_window->ItemText(m_paneId));
-}
 
 MessageBoxRecorder::~MessageBoxRecorder() {
     SetMessageBoxHandler(std::move(m_previous));
@@ -28,12 +26,9 @@ FileDialogAnswers::FileDialogAnswers()
           if (m_answers.empty()) {
               return std::nullopt;
           }
-          const auto [chosen, path] = m_answers.front();
+          std::optional<std::string> answer = m_answers.front();
           m_answers.pop_front();
-          if (!chosen) {
-              return std::nullopt;
-          }
-          return path;
+          return answer;
       })) {}
 
 FileDialogAnswers::~FileDialogAnswers() {

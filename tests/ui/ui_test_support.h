@@ -7,7 +7,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 class CDialog;
@@ -34,14 +33,13 @@ public:
     std::vector<std::string> sequence;
 
 private:
-    void Record(const std::string& text);
-
     CDialog* m_window = nullptr;
     int m_paneId = 0;
     MessageBoxHandler m_previous;
 };
 
-// Answers the file dialogs with prepared paths (nothing = the user cancels), in order.
+// Answers the file dialogs with prepared paths (nothing = the user cancels), in order, and
+// records which dialogs were asked for.
 class FileDialogAnswers {
 public:
     FileDialogAnswers();
@@ -49,14 +47,11 @@ public:
     FileDialogAnswers(const FileDialogAnswers&) = delete;
     FileDialogAnswers& operator=(const FileDialogAnswers&) = delete;
 
-    void Push(const std::optional<std::string>& answer) {
-        m_answers.emplace_back(answer.has_value(), answer.value_or(std::string()));
-    }
+    void Push(const std::optional<std::string>& answer) { m_answers.push_back(answer); }
     std::vector<FileDialogKind> asked;
 
 private:
-    // Whether the user chose a file, and which.
-    std::deque<std::pair<bool, std::string>> m_answers;
+    std::deque<std::optional<std::string>> m_answers;
     FileDialogHandler m_previous;
 };
 
@@ -77,9 +72,10 @@ enum class TestKey { Escape, Enter, Return, LetterA };
 // Presses a key with the focus in the control, or on the window itself for id 0.
 void PressKey(CDialog& dialog, int controlId, TestKey key);
 
-// Opens the popup of the menu bar that holds the item, as a click on its title does, and closes
-// it again.
+// Only for the tests of serial devices found rather than named by the system (Linux, macOS),
+// which run on the Qt backend alone:
+// opens the popup of the menu bar that holds the item, as a click on its title does, and
+// closes it again;
 void OpenPopupHolding(const CMenu& menu, int commandId);
-
-// Runs action from the window's event loop after the given time.
+// runs action from the window's event loop after the given time.
 void RunLater(int milliseconds, const std::function<void()>& action);

@@ -44,18 +44,6 @@ void CALLBACK PollForModalDialog(HWND, UINT, UINT_PTR, DWORD) {
     }
 }
 
-std::map<UINT_PTR, std::function<void()>>& LaterActions() {
-    static std::map<UINT_PTR, std::function<void()>> actions;
-    return actions;
-}
-
-void CALLBACK RunLaterAction(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    const std::function<void()> action = std::move(LaterActions()[timer]);
-    LaterActions().erase(timer);
-    action();
-}
-
 // Delivers what is queued for the thread as the dialog manager's loop of a modeless dialog
 // would: keyboard navigation first, then the windows.
 void DeliverQueuedMessages(HWND dialog) {
@@ -104,9 +92,4 @@ void PressKey(CDialog& dialog, int controlId, TestKey key) {
     PostMessageW(target, WM_KEYDOWN, code, 1);
     PostMessageW(target, WM_CHAR, character, 1);
     DeliverQueuedMessages(window);
-}
-
-void RunLater(int milliseconds, const std::function<void()>& action) {
-    const UINT_PTR timer = SetTimer(nullptr, 0, static_cast<UINT>(milliseconds), RunLaterAction);
-    LaterActions()[timer] = action;
 }
