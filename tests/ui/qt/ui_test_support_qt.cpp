@@ -1,7 +1,6 @@
 #include "platform/menu.h"
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/menu_bar.h"
-#include "tests/ui/qt/qt_test_support.h"
 #include "tests/ui/ui_test_support.h"
 
 #include <QApplication>
@@ -11,31 +10,22 @@
 #include <QPushButton>
 #include <QTimer>
 
-bool WithNextQtDialog(const std::function<void()>& action,
-                      const std::function<void(QDialog&)>& inspect) {
-    bool seen = false;
-    QTimer poll;
-    poll.setInterval(5);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr || !dialog->isVisible() || seen) {
-            return;
-        }
-        seen = true;
-        inspect(*dialog);
-        if (dialog->isVisible()) {
-            dialog->done(QDialog::Rejected);
-        }
-    });
-    poll.start();
-    action();
-    return seen;
-}
-
 bool WithNextModalDialog(const std::function<void()>& action,
                          const std::function<void(CDialog&)>& inspect) {
-    return WithNextQtDialog(
-        action, [&](QDialog& dialog) { inspect(dynamic_cast<DialogWindow&>(dialog).Owner()); });
+    bool seen = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = dynamic_cast<DialogWindow*>(QApplication::activeModalWidget());
+        if (dialog != nullptr && dialog->isVisible() && !std::exchange(seen, true)) {
+            inspect(dialog->Owner());
+            if (dialog->isVisible()) {
+                dialog->done(QDialog::Rejected);
+            }
+        }
+    });
+    poll.start(5);
+    action();
+    return seen;
 }
 
 void TypeInto(CDialog& dialog, int controlId, const std::string& text) {

@@ -3,42 +3,23 @@
 #include "tests/ui/ui_test_support.h"
 
 #include <map>
+#include <utility>
 
 namespace {
 
 constexpr UINT kPollMilliseconds = 5;
 
-// The dialog the dialog manager is running modally on this thread, if any is showing.
-DialogWindow* ShownModalDialog() {
-    DialogWindow* found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM result) {
-            DialogWindow* dialog = DialogWindow::Of(window);
-            if (dialog != nullptr && dialog->RunByDialogManager() && IsWindowVisible(window)) {
-                *reinterpret_cast<DialogWindow**>(result) = dialog;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
+// What is to be done with the next modal dialog; empty once it has been done.
+std::function<void(CDialog&)> g_inspect;
 
-struct ModalWatch {
-    const std::function<void(CDialog&)>* inspect = nullptr;
-    bool seen = false;
-};
-
-ModalWatch* g_watch = nullptr;
-
+// The dialog manager activates the modal dialog it runs.
 void CALLBACK PollForModalDialog(HWND, UINT, UINT_PTR, DWORD) {
-    DialogWindow* dialog = g_watch == nullptr || g_watch->seen ? nullptr : ShownModalDialog();
-    if (dialog == nullptr) {
+    DialogWindow* dialog = DialogWindow::Of(GetActiveWindow());
+    if (!g_inspect || dialog == nullptr || !dialog->RunByDialogManager() ||
+        !IsWindowVisible(dialog->Handle())) {
         return;
     }
-    g_watch->seen = true;
-    (*g_watch->inspect)(dialog->Owner());
+    std::exchange(g_inspect, nullptr)(dialog->Owner());
     if (DialogWindow::Of(dialog->Handle()) == dialog && IsWindowVisible(dialog->Handle())) {
         dialog->End(IDCANCEL);
     }
@@ -60,13 +41,13 @@ void DeliverQueuedMessages(HWND dialog) {
 
 bool WithNextModalDialog(const std::function<void()>& action,
                          const std::function<void(CDialog&)>& inspect) {
-    ModalWatch watch{&inspect};
-    ModalWatch* outer = std::exchange(g_watch, &watch);
+    std::function<void(CDialog&)> outer = std::exchange(g_inspect, inspect);
     const UINT_PTR timer = SetTimer(nullptr, 0, kPollMilliseconds, PollForModalDialog);
     action();
     KillTimer(nullptr, timer);
-    g_watch = outer;
-    return watch.seen;
+    const bool seen = !g_inspect;
+    g_inspect = std::move(outer);
+    return seen;
 }
 
 void TypeInto(CDialog& dialog, int controlId, const std::string& text) {
