@@ -1,6 +1,6 @@
 #include "app/console_dlg.h"
 #include "config/config_file.h"
-#include "config/image_layout.h"
+#include "platform/file_dialogs.h"
 #include "resources/resource_ids.h"
 #include "tests/core/temporary_folder.h"
 #include "tests/ui/ui_test_support.h"
@@ -16,16 +16,12 @@ namespace {
 const int kPortItems[] = {ID_COM1, ID_COM2, ID_COM3, ID_COM4, ID_COM5,
                           ID_COM6, ID_COM7, ID_COM8, ID_COM9};
 
-ConfigImage SampleImage(std::uint8_t seed) {
+// A configuration file whose image is told apart by its second byte, seed + 1.
+void SaveSample(const std::filesystem::path& path, std::uint8_t seed) {
     ConfigImage image{};
     for (std::size_t i = 0; i < image.size(); ++i) {
         image[i] = static_cast<std::uint8_t>(i * seed + 1);
     }
-    StoreCheckWord(image);
-    return image;
-}
-
-void Save(const std::filesystem::path& path, ConfigImage image) {
     ASSERT_TRUE(WriteConfigFile(path, image));
 }
 
@@ -37,11 +33,16 @@ class ConsoleTest : public ::testing::Test {
 protected:
     void SetUp() override {
         g_comPortDigit[0] = '1';
+        m_previousFileDialogs = SetFileDialogHandler([this](FileDialogKind kind) {
+            m_dialogs += kind == FileDialogKind::Open ? " (Open dialog)" : " (Save dialog)";
+            return std::exchange(answer, std::nullopt);
+        });
         m_previousFolder = std::filesystem::current_path();
         std::filesystem::current_path(folder.Path());
     }
     void TearDown() override {
         std::filesystem::current_path(m_previousFolder);
+        SetFileDialogHandler(std::move(m_previousFileDialogs));
         const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
         std::ifstream expected(GRT8_UI_EXPECTED "/" + test + ".txt", std::ios::binary);
         EXPECT_EQ(transcript, (std::ostringstream() << expected.rdbuf()).str());
@@ -54,28 +55,26 @@ protected:
         m_boxesSeen = 0;
         return *console;
     }
-    std::string Pane() const { return console->ItemText(IDC_LOG); }
     std::string Path(const char* name) const { return (folder / name).string(); }
 
     void Step(const std::string& title) {
-        transcript += "== " + title + "\n";
+        transcript += "== " + title + std::exchange(m_dialogs, "") + "\n";
         for (; m_boxesSeen < messages.sequence.size(); m_boxesSeen += 2) {
             transcript += "box " + messages.sequence[m_boxesSeen] + " over " +
                           Shown(messages.sequence[m_boxesSeen + 1]) + "\n";
         }
-        transcript += "pane " + Shown(Pane()) + "\n";
-        if (console->m_strLog != Pane()) {
+        const std::string pane = console->ItemText(IDC_LOG);
+        transcript += "pane " + Shown(pane) + "\n";
+        if (console->m_strLog != pane) {
             transcript += "log " + Shown(console->m_strLog) + "\n";
         }
-        transcript += std::string("port COM") + g_comPortDigit + ", checked";
-        for (int item = 0; item < 9; ++item) {
-            transcript += console->Menu().IsChecked(kPortItems[item])
-                              ? " COM" + std::to_string(item + 1)
-                              : "";
+        transcript += std::string("port COM") + g_comPortDigit + ", check marks ";
+        for (const int item : kPortItems) {
+            transcript += console->Menu().IsChecked(item) ? "+" : "-";
         }
-        // The sample images differ in their second byte.
         transcript += ", image " + std::to_string(console->Image()[1]) +
-                      (CheckWordMatches(console->Image()) ? ", check word right\n" : "\n");
+                      (CheckWordMatches(console->Image()) ? ", check word right" : "") +
+                      (console->IsWindowVisible() ? "\n" : ", window closed\n");
     }
     // The working folder as <folder>, whichever form the log gives it, separators as "/" and
     // line ends visible.
@@ -96,23 +95,25 @@ protected:
 
     TemporaryFolder folder;
     MessageBoxRecorder messages;
-    FileDialogAnswers answers;
+    std::optional<std::string> answer; // what the next file dialog answers, once
     std::unique_ptr<CConsoleDlg> console;
     std::string transcript;
 
 private:
     std::filesystem::path m_previousFolder;
+    FileDialogHandler m_previousFileDialogs;
+    std::string m_dialogs; // the file dialogs shown since the last step
     std::size_t m_boxesSeen = 0;
 };
 
 TEST_F(ConsoleTest, StartupLoadsTheNamedOrDefaultFile) {
     std::filesystem::create_directory(folder / "Moje pliki");
-    Save(folder / "Moje pliki" / "obiekt.gr8", SampleImage(3));
-    Save(folder / "a.gr8", SampleImage(7));
+    SaveSample(folder / "Moje pliki" / "obiekt.gr8", 3);
+    SaveSample(folder / "a.gr8", 7);
     WriteAllBytes(folder / "zly.gr8", std::vector<unsigned char>(1024, 0x33));
     Start();
     Step("no argument, no default.gr8");
-    Save(folder / "default.gr8", SampleImage(5));
+    SaveSample(folder / "default.gr8", 5);
     for (const auto& argument : std::vector<std::optional<std::string>>{
              std::nullopt, "\"" + Path("Moje pliki/obiekt.gr8") + "\"", "\"\"", "", "a.gr8 /eeprom",
              "missing.gr8", "zly.gr8"}) {
@@ -123,9 +124,9 @@ TEST_F(ConsoleTest, StartupLoadsTheNamedOrDefaultFile) {
     }
 }
 
-// Every menu item with its label; a port choice replaces the whole log and moves the only check
-// mark; keys neither close the window nor change the pane; the About box shows the version.
-TEST_F(ConsoleTest, MenuPortsKeysAndAboutBox) {
+// Every menu item with its label and every command in one session. A port choice replaces the
+// whole log and moves the only check mark; keys neither close the window nor change the pane.
+TEST_F(ConsoleTest, EveryMenuCommandInOneSession) {
     CConsoleDlg& window = Start();
     for (int id = 0; id <= 0xFFFF; ++id) {
         if (const std::string label = window.Menu().GetMenuString(id); !label.empty()) {
@@ -143,7 +144,6 @@ TEST_F(ConsoleTest, MenuPortsKeysAndAboutBox) {
         for (const TestKey key :
              {TestKey::Escape, TestKey::Return, TestKey::Enter, TestKey::LetterA}) {
             PressKey(window, target, key);
-            EXPECT_TRUE(window.IsWindowVisible());
         }
         Step(target == 0 ? "keys at the window" : "keys in the pane");
     }
@@ -152,45 +152,29 @@ TEST_F(ConsoleTest, MenuPortsKeysAndAboutBox) {
     window.AppendToLogPane("Odczyt bloku 1...\r\n");
     PressKey(window, 0, TestKey::LetterA);
     Step("a letter at the window after an operation's line");
-    for (int round = 0; round < 2; ++round) {
-        ASSERT_TRUE(WithNextModalDialog([&] { window.SendCommand(IDM_ABOUTBOX); },
-                                        [&](CDialog& about) {
-                                            Step("About box: " + about.Caption() + ", " +
-                                                 about.ItemText(IDC_VERSION));
-                                        }));
-    }
-}
-
-// Each command opens its own editor on the console's image, after the pane's text is taken into
-// the log; the console is left as it was.
-TEST_F(ConsoleTest, EachConfigurationCommandOpensItsEditor) {
-    CConsoleDlg& window = Start();
-    window.Image() = SampleImage(9);
-    window.Image()[kReportFlagsOffset] = 0x01;
+    // The About box, twice, then each Konfiguracja command's own editor on the console's image,
+    // after the pane's text is taken into the log; the console is left as it was.
+    window.Image()[1] = 10;
     const ConfigImage before = window.Image();
     window.m_strLog = "stare\r\n";
     window.AppendToLogPane("Odczyt bloku 1...\r\n");
-    for (const int command :
-         {ID_GENERAL_SETTINGS, ID_LINE_SETTINGS, ID_SMS_TEXTS, ID_REPORTS_CONTROL}) {
+    for (const int command : {IDM_ABOUTBOX, IDM_ABOUTBOX, ID_GENERAL_SETTINGS, ID_LINE_SETTINGS,
+                              ID_SMS_TEXTS, ID_REPORTS_CONTROL}) {
         ASSERT_TRUE(WithNextModalDialog(
             [&] { window.SendCommand(command); },
-            [&](CDialog& editor) {
-                Step("editor " + editor.Caption() +
-                     (command == ID_REPORTS_CONTROL && editor.IsDlgButtonChecked(IDC_REPORT_TEL_1)
-                          ? ", showing the console's image"
-                          : ""));
+            [&](CDialog& shown) {
+                Step(shown.Caption() +
+                     (command == IDM_ABOUTBOX ? ", " + shown.ItemText(IDC_VERSION) : ""));
             }));
         EXPECT_EQ(window.Image(), before);
     }
-    Step("editors closed");
-}
+    Step("the dialogs closed");
 
-// Every file command in one session; Exit then takes the pane into the log.
-TEST_F(ConsoleTest, FileCommandsReportInOrderAndKeepTheImageOnFailure) {
+    // Every file command, each failure's box before the pane is refreshed from the log; Exit
+    // then takes the pane into the log.
     WriteAllBytes(folder / "zly.gr8", std::vector<unsigned char>(700, 0x33));
-    Save(folder / "obiekt.gr8", SampleImage(11));
-    Save(folder / "stary.gr8", SampleImage(3));
-    CConsoleDlg& window = Start();
+    SaveSample(folder / "obiekt.gr8", 11);
+    SaveSample(folder / "stary.gr8", 3);
     window.m_strLog = "Wybrano port COM2\r\n";
     window.ClearLogPane();
     window.AppendToLogPane("Odczyt bloku 1...\r\n");
@@ -200,12 +184,11 @@ TEST_F(ConsoleTest, FileCommandsReportInOrderAndKeepTheImageOnFailure) {
         {ID_LOAD_FILE, Path("obiekt.gr8")}, {ID_SAVE_FILE, Path("brak/x.gr8")},
         {ID_SAVE_FILE, std::nullopt},       {ID_SAVE_FILE, Path("nowy.gr8")},
         {ID_SAVE_FILE, Path("stary.gr8")}};
-    for (const auto& [command, answer] : commands) {
+    for (const auto& [command, chosen] : commands) {
         window.Image()[100] = 0x77; // a change, for which a save recomputes the check word
-        answers.Push(answer);
+        answer = chosen;
         window.SendCommand(command);
-        Step((answers.asked.back() == FileDialogKind::Open ? "Open " : "Save ") +
-             Shown(answer.value_or("cancelled")));
+        Step(Shown(chosen.value_or("cancelled")));
     }
     std::set<std::string> files;
     for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
@@ -219,7 +202,6 @@ TEST_F(ConsoleTest, FileCommandsReportInOrderAndKeepTheImageOnFailure) {
     window.AppendToLogPane("Odczyt bloku 1...\r\n");
     window.SendCommand(ID_EXIT);
     Step("exit");
-    EXPECT_FALSE(window.IsWindowVisible());
     EXPECT_EQ(window.GetResult(), IDOK);
     EXPECT_FALSE(CEdit(window.GetDlgItem(IDC_LOG)).CanUndo()) << "the pane keeps no undo record";
 }

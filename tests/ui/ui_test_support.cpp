@@ -19,18 +19,3 @@ MessageBoxRecorder::MessageBoxRecorder()
 MessageBoxRecorder::~MessageBoxRecorder() {
     SetMessageBoxHandler(std::move(m_previous));
 }
-
-FileDialogAnswers::FileDialogAnswers()
-    : m_previous(SetFileDialogHandler([this](FileDialogKind kind) -> std::optional<std::string> {
-          asked.push_back(kind);
-          if (m_answers.empty()) {
-              return std::nullopt;
-          }
-          std::optional<std::string> answer = m_answers.front();
-          m_answers.pop_front();
-          return answer;
-      })) {}
-
-FileDialogAnswers::~FileDialogAnswers() {
-    SetFileDialogHandler(std::move(m_previous));
-}

@@ -1,11 +1,8 @@
 #pragma once
 
-#include "platform/file_dialogs.h"
 #include "platform/message_box.h"
 
-#include <deque>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,23 +35,6 @@ private:
     MessageBoxHandler m_previous;
 };
 
-// Answers the file dialogs with prepared paths (nothing = the user cancels), in order, and
-// records which dialogs were asked for.
-class FileDialogAnswers {
-public:
-    FileDialogAnswers();
-    ~FileDialogAnswers();
-    FileDialogAnswers(const FileDialogAnswers&) = delete;
-    FileDialogAnswers& operator=(const FileDialogAnswers&) = delete;
-
-    void Push(const std::optional<std::string>& answer) { m_answers.push_back(answer); }
-    std::vector<FileDialogKind> asked;
-
-private:
-    std::deque<std::optional<std::string>> m_answers;
-    FileDialogHandler m_previous;
-};
-
 // What the user does, done the way the toolkit receives it; each backend's test support
 // implements these.
 
@@ -72,10 +52,6 @@ enum class TestKey { Escape, Enter, Return, LetterA };
 // Presses a key with the focus in the control, or on the window itself for id 0.
 void PressKey(CDialog& dialog, int controlId, TestKey key);
 
-// Only for the tests of serial devices found rather than named by the system (Linux, macOS),
-// which run on the Qt backend alone:
-// opens the popup of the menu bar that holds the item, as a click on its title does, and
-// closes it again;
+// Opens the popup of the menu bar that holds the item, as a click on its title does, and closes
+// it again (the Qt backend only: the popups of the Win32 one open in a modal loop of their own).
 void OpenPopupHolding(const CMenu& menu, int commandId);
-// runs action from the window's event loop after the given time.
-void RunLater(int milliseconds, const std::function<void()>& action);

@@ -21,11 +21,7 @@ cd "$work"
 export WINEPREFIX=$work/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 sim_pid=
-cleanup() {
-    if [ -n "$sim_pid" ]; then kill "$sim_pid" 2>/dev/null || true; fi
-    wineserver -k >/dev/null 2>&1 || true
-}
-trap cleanup EXIT
+trap 'kill $sim_pid 2>/dev/null; wineserver -k >/dev/null 2>&1' EXIT
 
 # Starts grt8-sim with OPTIONS behind the ports; its memory goes to dump.bin at exit.
 start_module() {
@@ -35,26 +31,24 @@ start_module() {
     sim_pid=$!
     for _ in $(seq 100); do [ -f ready ] && break; sleep 0.05; done
 }
-stop_module() { # a simulator that hung up has ended already
-    kill "$sim_pid" 2>/dev/null || true
-    wait "$sim_pid" || true
-}
+stop_module() { kill "$sim_pid" 2>/dev/null || true; wait "$sim_pid" || true; } # or it hung up
 # Adds to the transcript the step's name, then the command's status, standard output and
 # error, with the unmapped port's name made COMx, the work folder <WORK> as the console logs
-# it, and Windows line ends made plain.
+# it, Windows line ends made plain, and how often a failed write repeated left out (it depends
+# on when the module hung up).
 step() { # NAME COMMAND...
     local status=0
     "${@:2}" >out 2>err </dev/null || status=$?
     { echo "== $1: $status" && cat out err; } |
-        sed -e "s/$unmapped\\b/COMx/g" -e "s|$work_in_log|<WORK>|g" -e 's/\r$//' -e '$a\' >>transcript
+        sed -e "s/$unmapped\\b/COMx/g" -e "s|$work_in_log|<WORK>|g" -e 's/\r$//' -e '$a\' \
+            -e 's/(the same message [0-9]* more times)/(the same message again)/' >>transcript
 }
 grt8_exe() { wine "$windows/tools/grt8/grt8.exe" "$@"; }
 
 # The server is started apart, writing nowhere, and kept till the end, so no output of a step goes
 # to a server of its own (which writes its leftover objects there when it exits). The
 # windows live on a desktop of Wine's own, as in every prefix of the build (scripts/wine_run.sh).
-quiet_server() { wineserver -p </dev/null >/dev/null 2>&1 || true; }
-quiet_server
+wineserver -p </dev/null >/dev/null 2>&1 || true
 wine wineboot -i >/dev/null 2>&1
 printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Wine\\Ports]\n"COM1"="%s"\n"COM5"="%s"\n' \
     "$work/com1" "$work/com1" >ports.reg
@@ -63,7 +57,7 @@ printf '\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\n"Default"="10
 wine regedit /S ports.reg
 wineserver -k
 wineserver -w
-quiet_server
+wineserver -p </dev/null >/dev/null 2>&1 || true
 wine cmd /c exit # the mount manager maps the ports
 # A COM port the mount manager gave no device: the machine's own serial ports take some.
 for n in 9 8 7 6 5 4 3 2; do [ -L "$WINEPREFIX/dosdevices/com$n" ] || unmapped=COM$n; done
@@ -86,11 +80,7 @@ step "version" grt8_exe version --port COM1
 echo "an older file" >first.gr8
 step "read over an older file" grt8_exe read --port COM1 -o first.gr8
 step "the file as the Linux build reads it" cmp first.gr8 expected-first.gr8
-step "no temporary file left" test ! -e .first.gr8.saving
-step "diff with the module, same" grt8_exe diff first.gr8 --port COM1
-step "diff with the module, different" grt8_exe diff second.gr8 --port COM1
 step "send" grt8_exe send --port COM1 second.gr8
-step "the module now holds the file" grt8_exe diff second.gr8 --port COM1
 GRT8_TEST_COM=COM1 wine "$windows/tests/link/grt8_link_tests.exe" --gtest_brief=1 \
     --gtest_filter='SerialPortWin32Test.*' >settings.out 2>&1 || true
 step "the link's port settings on the module's line" grep -c "PASSED  ] 1 test" settings.out
@@ -166,14 +156,12 @@ drive command "$title" 32780
 step "console: a port that does not exist" drive text konsola_grt8 65535
 drive command konsola_grt8 1 && drive gone konsola_grt8
 step "console: the pane after it" drive text "$title" 1019
-step "console: Exit after all that" drive command "$title" 32773
-step "console: closed again" drive gone "$title"
-stop_module
-cp dump.bin console-dump.bin
-start_module --memory first.bin
-"$grt8" send --port "$(cat ready)" ZMIANY.GR8 2>/dev/null
+# A close during a send waits for its end, so the module takes the whole configuration.
+drive command "$title" 32793 && drive command "$title" 32775 && sleep 2 && drive command "$title" 2
+closed() { drive gone "$title" || drive gone "$title" || drive gone "$title"; } # in thirty seconds
+step "console: closed after the send" closed
 stop_module
 step "console: the module after its send, as the Linux build leaves it" \
-    cmp dump.bin console-dump.bin
+    cmp dump.bin expected-dump.bin
 
 diff -u "$expected" transcript >&2 && echo "grt8.exe and konsola_grt8.exe under Wine: as expected"

@@ -14,42 +14,32 @@
 #include <fcntl.h>
 #include <io.h>
 #include <string>
-#include <utility>
 
 namespace {
 
-// Only a shown window counts: a dialog exists hidden while it is being initialised.
-HWND ShownWindow(const wchar_t* caption) {
-    std::pair<const wchar_t*, HWND> search{caption, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM found) -> BOOL {
-            auto& [wanted, shown] = *reinterpret_cast<std::pair<const wchar_t*, HWND>*>(found);
-            wchar_t text[256] = {};
-            GetWindowTextW(window, text, 256);
-            shown = IsWindowVisible(window) && lstrcmpW(text, wanted) == 0 ? window : nullptr;
-            return shown == nullptr ? TRUE : FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.second;
-}
+struct Search {
+    const wchar_t* caption;
+    HWND found;
+};
 
-bool Awaited(const wchar_t* caption, bool shown) {
-    for (int attempt = 0; attempt < 100; ++attempt, Sleep(100)) {
-        if ((ShownWindow(caption) != nullptr) == shown) {
-            return true;
-        }
-    }
-    return false;
+// Only a shown window counts: a dialog exists hidden while it is being initialised.
+BOOL CALLBACK MatchShownWindow(HWND window, LPARAM search) {
+    auto* wanted = reinterpret_cast<Search*>(search);
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    wanted->found =
+        IsWindowVisible(window) && lstrcmpW(text, wanted->caption) == 0 ? window : nullptr;
+    return wanted->found == nullptr ? TRUE : FALSE;
 }
 
 void PrintText(HWND control) {
-    const auto length = static_cast<int>(SendMessageW(control, WM_GETTEXTLENGTH, 0, 0));
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    std::string utf8(static_cast<std::size_t>(length) * 3, '\0');
-    utf8.resize(static_cast<std::size_t>(WideCharToMultiByte(
-        CP_UTF8, 0, text.data(), length, utf8.data(), static_cast<int>(utf8.size()), nullptr,
-        nullptr)));
+    std::wstring text(65536, L'\0');
+    text.resize(static_cast<std::size_t>(
+        SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    std::string utf8(text.size() * 3, '\0');
+    utf8.resize(static_cast<std::size_t>(
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(),
+                            static_cast<int>(utf8.size()), nullptr, nullptr)));
     std::fwrite(utf8.data(), 1, utf8.size(), stdout);
 }
 
@@ -58,18 +48,25 @@ void PrintText(HWND control) {
 int wmain(int argc, wchar_t* argv[]) {
     _setmode(_fileno(stdout), _O_BINARY);
     const std::wstring action = argc >= 3 ? argv[1] : L"";
-    if (action.empty() || !Awaited(argv[2], action != L"gone")) {
+    Search search{argc >= 3 ? argv[2] : L"", nullptr};
+    const bool wantShown = action != L"gone";
+    for (int attempt = 0; attempt < 100; ++attempt, Sleep(100)) {
+        EnumWindows(MatchShownWindow, reinterpret_cast<LPARAM>(&search));
+        if ((search.found != nullptr) == wantShown) {
+            break;
+        }
+    }
+    const int id = argc >= 4 ? _wtoi(argv[3]) : 0;
+    HWND control = GetDlgItem(search.found, id);
+    if ((search.found != nullptr) != wantShown) {
         return 1;
     }
-    HWND window = ShownWindow(argv[2]);
-    const int id = argc >= 4 ? _wtoi(argv[3]) : 0;
-    HWND control = argc >= 4 ? GetDlgItem(window, id) : nullptr;
     if (action == L"command") {
-        return PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(id), 0) ? 0 : 1;
+        return PostMessageW(search.found, WM_COMMAND, static_cast<WPARAM>(id), 0) ? 0 : 1;
     }
     if (control != nullptr && action == L"click") {
         SendMessageW(control, BM_CLICK, 0, 0);
-    } else if (control != nullptr && action == L"text") {
+    } else if (action == L"text" && control != nullptr) {
         PrintText(control);
     } else if (control != nullptr && action == L"set-text" && argc >= 5) {
         SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
+#include <gtest/gtest.h>
 
 bool WithNextModalDialog(const std::function<void()>& action,
                          const std::function<void(CDialog&)>& inspect) {
@@ -57,6 +58,9 @@ void OpenPopupHolding(const CMenu& menu, int commandId) {
     popup->hide();
 }
 
-void RunLater(int milliseconds, const std::function<void()>& action) {
-    QTimer::singleShot(milliseconds, qApp, action);
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
 }

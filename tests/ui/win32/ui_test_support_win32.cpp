@@ -1,7 +1,9 @@
+#include "platform/application.h"
 #include "platform/win32/dialog_window.h"
 #include "platform/win32/wide_text.h"
 #include "tests/ui/ui_test_support.h"
 
+#include <gtest/gtest.h>
 #include <map>
 #include <utility>
 
@@ -73,4 +75,10 @@ void PressKey(CDialog& dialog, int controlId, TestKey key) {
     PostMessageW(target, WM_KEYDOWN, code, 1);
     PostMessageW(target, WM_CHAR, character, 1);
     DeliverQueuedMessages(window);
+}
+
+int main(int argc, char* argv[]) {
+    UiToolkit toolkit(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
 }
