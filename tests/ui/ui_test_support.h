@@ -48,7 +48,7 @@ bool WithNextModalDialog(const std::function<void()>& action,
 void TypeInto(CDialog& dialog, int controlId, const std::string& text);
 void ClickButton(CDialog& dialog, int controlId);
 
-enum class TestKey { Escape, Enter, Return, LetterA };
+enum class TestKey { Escape, Return, LetterA };
 // Presses a key with the focus in the control, or on the window itself for id 0.
 void PressKey(CDialog& dialog, int controlId, TestKey key);
 

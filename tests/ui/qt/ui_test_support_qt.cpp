@@ -41,7 +41,6 @@ void ClickButton(CDialog& dialog, int controlId) {
 void PressKey(CDialog& dialog, int controlId, TestKey key) {
     static const std::map<TestKey, std::pair<int, QString>> kKeys = {
         {TestKey::Escape, {Qt::Key_Escape, QString()}},
-        {TestKey::Enter, {Qt::Key_Enter, QString()}},
         {TestKey::Return, {Qt::Key_Return, QString()}},
         {TestKey::LetterA, {Qt::Key_A, QStringLiteral("a")}},
     };

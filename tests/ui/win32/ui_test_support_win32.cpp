@@ -64,7 +64,6 @@ void ClickButton(CDialog& dialog, int controlId) {
 void PressKey(CDialog& dialog, int controlId, TestKey key) {
     static const std::map<TestKey, std::pair<WPARAM, wchar_t>> kKeys = {
         {TestKey::Escape, {VK_ESCAPE, L'\x1b'}},
-        {TestKey::Enter, {VK_RETURN, L'\r'}},
         {TestKey::Return, {VK_RETURN, L'\r'}},
         {TestKey::LetterA, {'A', L'a'}},
     };
