@@ -38,8 +38,8 @@ step() { # NAME COMMAND...
     local status=0
     "${@:2}" >out 2>err </dev/null || status=$?
     { echo "== $1: $status" && cat out err; } |
-        sed -e "s/$unmapped\\b/COMx/g" -e "s|$work_in_log|<WORK>|g" -e 's/\r$//' -e '$a\' \
-            -e 's/(the same message [0-9]* more times)/(the same message again)/' >>transcript
+        sed -e "s/$unmapped\\b/COMx/g" -e "s|$work_in_log|<WORK>|g" -e 's/\r$//' \
+            -e 's/(the same message [0-9]* more times)/(the same message again)/' -e '$a\' >>transcript
 }
 grt8_exe() { wine "$windows/tools/grt8/grt8.exe" "$@"; }
 
