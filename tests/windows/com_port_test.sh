@@ -19,7 +19,7 @@ rm -rf "$work" && mkdir -p "$work" && cd "$work"
 export WINEPREFIX=$work/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 sim_pid=
-trap 'kill $sim_pid 2>/dev/null; wineserver -k >/dev/null 2>&1' EXIT
+trap 'kill $sim_pid 2>/dev/null || true; wineserver -k >/dev/null 2>&1 || true' EXIT
 
 # Starts grt8-sim with OPTIONS behind the ports; its memory goes to dump.bin at exit.
 start_module() {
