@@ -1,5 +1,6 @@
 // Drives the console's windows from outside, as Windows UI tests do: one action a run, on the
-// shown top-level window with the given caption, waiting up to ten seconds for it to appear.
+// shown top-level window with the given caption, waiting up to thirty seconds for it to appear
+// (or with gone, to go).
 //   console_driver wait CAPTION              the window is shown
 //   console_driver gone CAPTION              waits until no such window is shown
 //   console_driver command CAPTION ID        a menu or button command (WM_COMMAND)
@@ -50,7 +51,7 @@ int wmain(int argc, wchar_t* argv[]) {
     const std::wstring action = argc >= 3 ? argv[1] : L"";
     Search search{argc >= 3 ? argv[2] : L"", nullptr};
     const bool wantShown = action != L"gone";
-    for (int attempt = 0; attempt < 100; ++attempt, Sleep(100)) {
+    for (int attempt = 0; attempt < 300; ++attempt, Sleep(100)) {
         EnumWindows(MatchShownWindow, reinterpret_cast<LPARAM>(&search));
         if ((search.found != nullptr) == wantShown) {
             break;

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr UINT kPollMilliseconds = 5;
-
 // What is to be done with the next modal dialog; empty once it has been done.
 std::function<void(CDialog&)> g_inspect;
 
@@ -44,7 +42,7 @@ void DeliverQueuedMessages(HWND dialog) {
 bool WithNextModalDialog(const std::function<void()>& action,
                          const std::function<void(CDialog&)>& inspect) {
     std::function<void(CDialog&)> outer = std::exchange(g_inspect, inspect);
-    const UINT_PTR timer = SetTimer(nullptr, 0, kPollMilliseconds, PollForModalDialog);
+    const UINT_PTR timer = SetTimer(nullptr, 0, 5, PollForModalDialog);
     action();
     KillTimer(nullptr, timer);
     const bool seen = !g_inspect;
