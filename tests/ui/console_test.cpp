@@ -27,8 +27,8 @@ void SaveSample(const std::filesystem::path& path, std::uint8_t seed) {
 
 // Each test starts the console in a working folder of its own and writes down after each step
 // what the user saw: every message box with the pane as it was when the box showed, the pane,
-// the log text, the port and its check marks, the image. The whole must
-// equal the file named after the test in expected/.
+// the log text, the port and its check marks, the image. The whole must equal the file named
+// after the test in expected/.
 class ConsoleTest : public ::testing::Test {
 protected:
     void SetUp() override {
