@@ -9,33 +9,13 @@ MessageBoxRecorder::MessageBoxRecorder()
               texts.push_back(text);
               return;
           }
-          PostToWindow(*m_window, [this, text] { Record(text); });
+          PostToWindow(*m_window, [this, text] {
+              texts.push_back(text);
+              sequence.push_back("<" + text + ">");
+              sequence.push_back(m_window->ItemText(m_paneId));
+          });
       })) {}
-
-void MessageBoxRecorder::Record(const std::string& text) {
-    texts.push_back(text);
-    sequence.push_back("<" + text + ">");
-    sequence.push_back(m_window->ItemText(m_paneId));
-}
 
 MessageBoxRecorder::~MessageBoxRecorder() {
     SetMessageBoxHandler(std::move(m_previous));
-}
-
-FileDialogAnswers::FileDialogAnswers()
-    : m_previous(SetFileDialogHandler([this](FileDialogKind kind) -> std::optional<std::string> {
-          asked.push_back(kind);
-          if (m_answers.empty()) {
-              return std::nullopt;
-          }
-          const auto [chosen, path] = m_answers.front();
-          m_answers.pop_front();
-          if (!chosen) {
-              return std::nullopt;
-          }
-          return path;
-      })) {}
-
-FileDialogAnswers::~FileDialogAnswers() {
-    SetFileDialogHandler(std::move(m_previous));
 }

@@ -1,13 +1,9 @@
 #pragma once
 
-#include "platform/file_dialogs.h"
 #include "platform/message_box.h"
 
-#include <deque>
 #include <functional>
-#include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 class CDialog;
@@ -34,30 +30,9 @@ public:
     std::vector<std::string> sequence;
 
 private:
-    void Record(const std::string& text);
-
     CDialog* m_window = nullptr;
     int m_paneId = 0;
     MessageBoxHandler m_previous;
-};
-
-// Answers the file dialogs with prepared paths (nothing = the user cancels), in order.
-class FileDialogAnswers {
-public:
-    FileDialogAnswers();
-    ~FileDialogAnswers();
-    FileDialogAnswers(const FileDialogAnswers&) = delete;
-    FileDialogAnswers& operator=(const FileDialogAnswers&) = delete;
-
-    void Push(const std::optional<std::string>& answer) {
-        m_answers.emplace_back(answer.has_value(), answer.value_or(std::string()));
-    }
-    std::vector<FileDialogKind> asked;
-
-private:
-    // Whether the user chose a file, and which.
-    std::deque<std::pair<bool, std::string>> m_answers;
-    FileDialogHandler m_previous;
 };
 
 // What the user does, done the way the toolkit receives it; each backend's test support
@@ -73,13 +48,10 @@ bool WithNextModalDialog(const std::function<void()>& action,
 void TypeInto(CDialog& dialog, int controlId, const std::string& text);
 void ClickButton(CDialog& dialog, int controlId);
 
-enum class TestKey { Escape, Enter, Return, LetterA };
+enum class TestKey { Escape, Return, LetterA };
 // Presses a key with the focus in the control, or on the window itself for id 0.
 void PressKey(CDialog& dialog, int controlId, TestKey key);
 
 // Opens the popup of the menu bar that holds the item, as a click on its title does, and closes
-// it again.
+// it again (the Qt backend only: the popups of the Win32 one open in a modal loop of their own).
 void OpenPopupHolding(const CMenu& menu, int commandId);
-
-// Runs action from the window's event loop after the given time.
-void RunLater(int milliseconds, const std::function<void()>& action);

@@ -2,47 +2,27 @@
 # grt8.exe and konsola_grt8.exe under Wine against grt8-sim behind a COM port, end to end:
 #   tests/windows/com_port_test.sh LINUX_BUILD WINDOWS_BUILD
 # The simulator runs on a pseudo-terminal of this machine, and a Wine prefix made for this run
-# under WINDOWS_BUILD has COM1 there. Wine's mount manager maps the COM ports when the prefix's
-# server starts, from the registry's Wine\Ports (a link made in dosdevices alone is replaced by
-# its own mapping), so COM1 is mapped once to a link that every simulator started here updates. The Linux grt8 against the same simulator gives the expected
-# files, outputs and module memory, so both builds are held to the same behaviour.
+# under WINDOWS_BUILD has COM1 and COM5 there. Wine's mount manager maps the COM ports when the
+# prefix's server starts, from the registry's Wine\Ports (a link made in dosdevices alone is
+# replaced by its own mapping), so the ports are mapped once to a link that every simulator
+# started here updates. The Linux grt8 against the same simulator gives the expected files and
+# module memory, so both builds are held to the same behaviour. Every step's status and output
+# go into a transcript, which must equal expected/com_port_test.txt.
 set -euo pipefail
 linux=$(cd "$1" && pwd)
 windows=$(cd "$2" && pwd)
+expected=$(cd "$(dirname "$0")" && pwd)/expected/com_port_test.txt
 sim=$linux/tools/grt8-sim
 grt8=$linux/tools/grt8/grt8
-grt8_exe=$windows/tools/grt8/grt8.exe
 link_tests=$windows/tests/link/grt8_link_tests.exe
-
 work=$windows/com-port-test
-prefix=$work/wineprefix
-rm -rf "$work"
-mkdir -p "$work"
-cd "$work"
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+rm -rf "$work" && mkdir -p "$work" && cd "$work"
+export WINEPREFIX=$work/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 sim_pid=
-unmapped=
-cleanup() {
-    if [ -n "$sim_pid" ]; then kill "$sim_pid" 2>/dev/null || true; fi
-    wineserver -k >/dev/null 2>&1 || true
-}
-trap cleanup EXIT
+trap 'kill $sim_pid 2>/dev/null || true; wineserver -k >/dev/null 2>&1 || true' EXIT
 
-failures=0
-check() { # DESCRIPTION COMMAND...: counts a failure when COMMAND fails
-    local description=$1
-    shift
-    if "$@"; then
-        echo "ok: $description"
-    else
-        echo "FAILED: $description" >&2
-        failures=$((failures + 1))
-    fi
-}
-contains() { grep -qF -- "$2" "$1"; }
-
-# Starts grt8-sim with OPTIONS as COM1 of the prefix; its memory goes to dump.bin at exit.
+# Starts grt8-sim with OPTIONS behind the ports; its memory goes to dump.bin at exit.
 start_module() {
     rm -f ready dump.bin
     "$sim" --fast --version G8v3.14 --ready-file ready --link "$work/com1" --dump dump.bin "$@" \
@@ -50,189 +30,123 @@ start_module() {
     sim_pid=$!
     for _ in $(seq 100); do [ -f ready ] && break; sleep 0.05; done
 }
-stop_module() { # a simulator that hung up has ended already
-    kill "$sim_pid" 2>/dev/null || true
-    wait "$sim_pid" || true
-    sim_pid=
-}
-# Runs grt8.exe with ARGUMENTS; its status, standard output and error in status, out, err.
-run_exe() {
+stop_module() { kill "$sim_pid" 2>/dev/null || true; wait "$sim_pid" || true; } # or it hung up
+# Adds to the transcript the step's name, then the command's status, standard output and
+# error, with the unmapped port's name made COMx, the work folder <WORK> as the console logs
+# it, Windows line ends made plain, and how often a failed write repeated left out (it depends
+# on when the module hung up).
+step() { # NAME COMMAND...
     local status=0
-    wine "$grt8_exe" "$@" >out 2>err </dev/null || status=$?
-    echo "$status" >status
+    "${@:2}" >out 2>err </dev/null || status=$?
+    { echo "== $1: $status" && cat out err; } |
+        sed -e "s/$unmapped\\b/COMx/g" -e "s|$work_in_log|<WORK>|g" -e 's/\r$//' \
+            -e 's/(the same message [0-9]* more times)/(the same message again)/' -e '$a\' >>transcript
 }
-status_is() { [ "$(cat status)" = "$1" ]; }
+grt8_exe() { wine "$windows/tools/grt8/grt8.exe" "$@"; }
 
-# The server is started apart, writing nowhere, so it holds no output of this script open.
-quiet_server() { wineserver </dev/null >/dev/null 2>&1 || true; }
-quiet_server
-wine wineboot -i >/dev/null 2>&1
-# COM5 leads to the same module for the console, which is told to use COM5. The console's
+# The server is started apart, writing nowhere, and kept till the end, so no output of a step goes
+# to a server of its own (which writes its leftover objects there when it exits). The
 # windows live on a desktop of Wine's own, as in every prefix of the build (scripts/wine_run.sh).
+wineserver -p </dev/null >/dev/null 2>&1 || true
+wine wineboot -i >/dev/null 2>&1
 printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Wine\\Ports]\n"COM1"="%s"\n"COM5"="%s"\n' \
     "$work/com1" "$work/com1" >ports.reg
 printf '\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\n"Desktop"="Default"\n' >>ports.reg
 printf '\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\n"Default"="1024x768"\n' >>ports.reg
 wine regedit /S ports.reg
-wineserver -k
-wineserver -w
-quiet_server
+wineserver -k && wineserver -w
+wineserver -p </dev/null >/dev/null 2>&1 || true
 wine cmd /c exit # the mount manager maps the ports
 # A COM port the mount manager gave no device: the machine's own serial ports take some.
-for n in 9 8 7 6 5 4 3 2; do [ -L "$prefix/dosdevices/com$n" ] || unmapped=COM$n; done
+for n in 9 8 7 6 5 4 3 2; do [ -L "$WINEPREFIX/dosdevices/com$n" ] || unmapped=COM$n; done
+work_in_log=$(winepath -w "$work" | tr '[:lower:]' '[:upper:]' | sed 's/[\\.]/\\&/g')
 
-# Two memories the module can hold.
+# Two memories the module can hold, and what the Linux grt8 makes of them.
 python3 -c 'import sys; sys.stdout.buffer.write(bytes((i * 7 + 3) % 256 for i in range(512)))' >first.bin
 python3 -c 'import sys; sys.stdout.buffer.write(bytes((i * 13 + 5) % 256 for i in range(512)))' >second.bin
-
-# The expectations, from the Linux grt8 against the simulator.
 start_module --memory second.bin
 "$grt8" read --port "$(cat ready)" -o second.gr8 2>/dev/null
 stop_module
 start_module --memory first.bin
-"$grt8" read --port "$(cat ready)" -o expected-first.gr8 2>/dev/null
-"$grt8" diff second.gr8 expected-first.gr8 >expected-diff 2>/dev/null || true
 "$grt8" send --port "$(cat ready)" second.gr8 2>/dev/null
 stop_module
 mv dump.bin expected-dump.bin
+
 start_module --memory first.bin
-
-run_exe version --port COM1
-check "version: status 0" status_is 0
-check "version: the module's answer" [ "$(cat out)" = G8v3.14 ]
-check "version: the log" contains err "Otwarcie portu COM1"
-
-echo "an older file" >first.gr8
-run_exe read --port COM1 -o first.gr8
-check "read: status 0" status_is 0
-check "read: the file replaced, as the Linux build reads it" cmp -s first.gr8 expected-first.gr8
-check "read: no temporary file left" [ ! -e .first.gr8.saving ]
-
-run_exe diff first.gr8 --port COM1
-check "diff --port, same: status 0" status_is 0
-check "diff --port, same: says so" contains err "no setting differs"
-run_exe diff second.gr8 --port COM1
-check "diff --port, different: status 1" status_is 1
-check "diff --port, different: as the Linux build lists it" \
-    cmp -s out expected-diff
-
-run_exe send --port COM1 second.gr8
-check "send: status 0" status_is 0
-check "send: verified and restarted" contains err "Restart modułu z nową konfiguracją...OK."
-run_exe diff second.gr8 --port COM1
-check "send: the module now holds the file" status_is 0
-GRT8_TEST_COM=COM1 wine "$link_tests" --gtest_brief=1 --gtest_filter='SerialPortWin32Test.*' \
-    >settings.out 2>&1 || true
-check "the link's port: the module's line" \
-    contains settings.out "[  PASSED  ] 1 test."
+step "send" grt8_exe send --port COM1 second.gr8
+step "the link's port settings on the module's line" sh -c 'GRT8_TEST_COM=COM1 wine "$0" \
+    --gtest_brief=1 --gtest_filter=SerialPortWin32Test.* | grep -c "PASSED  ] 1 test"' "$link_tests"
 stop_module
-check "send: the module's memory as the Linux build leaves it" cmp -s dump.bin expected-dump.bin
-
-run_exe version --port "$unmapped"
-check "a COM port with nothing behind it: status 2" status_is 2
-check "a COM port with nothing behind it: does not exist" contains err "$unmapped does not exist"
-
+step "the module's memory as the Linux build leaves it" cmp dump.bin expected-dump.bin
+step "a COM port with nothing behind it" grt8_exe version --port "$unmapped"
 start_module --memory first.bin --hang-up-after 3
-run_exe send --port COM1 second.gr8
-check "hang-up during a send: status 1" status_is 1
-check "hang-up during a send: the console's message" contains err "Błąd weryfikacji 2"
-check "hang-up during a send: what it means" contains err "may hold part of the new configuration"
-stop_module
-
-start_module --memory first.bin --hang-up-after 2
-cp second.gr8 kept.gr8
-run_exe read --port COM1 -o kept.gr8
-check "hang-up during a read: status 1" status_is 1
-check "hang-up during a read: the existing file as it was" cmp -s kept.gr8 second.gr8
+step "hang-up during a send" grt8_exe send --port COM1 second.gr8
 stop_module
 
 # The console, konsola_grt8.exe, driven from outside through its windows (needs a display).
-console=$windows/app/konsola_grt8.exe
-driver=$windows/tests/windows/console_driver.exe
-title="Konsola GRT-8"
 # Captions with Polish letters reach Wine as UTF-8 whatever the caller's locale.
-drive() { LC_ALL=C.UTF-8 wine "$driver" "$@" </dev/null 2>/dev/null; }
-pane_has() { # waits up to thirty seconds (a send takes twenty) for the text in the log pane
+title="Konsola GRT-8"
+drive() { LC_ALL=C.UTF-8 wine "$windows/tests/windows/console_driver.exe" "$@" </dev/null; }
+pane_with() { # TEXT: the whole pane once TEXT is in it (a send takes twenty seconds)
     for _ in $(seq 150); do
         drive text "$title" 1019 >pane || true
-        grep -qF -- "$1" pane && return 0
+        grep -qF -- "$1" pane && break
         sleep 0.2
     done
-    return 1
+    cat pane
 }
-# Answers the next Open or Save dialog with a file name.
-choose_file() { drive set-text "$1" 1148 "$2" && drive command "$1" 1; }
-# Opens an editor from the menu, changes one control, ends it with OK, and checks the change
-# when it is opened again.
-edit_and_check() { # MENU_ID CAPTION CONTROL_ID ACTION VALUE READ EXPECTED
-    # The dialog manager's loop of a dialog ended with OK runs a moment after the dialog is
-    # hidden, and a command that comes meanwhile would open the editor again from inside it,
-    # before the change is applied.
-    drive command "$title" "$1" && drive "$4" "$2" "$3" $5 && drive command "$2" 1 &&
-        drive gone "$2" && sleep 1 && drive command "$title" "$1" || return 1
-    local value
-    value=$(drive "$6" "$2" "$3")
-    drive command "$2" 2
-    drive gone "$2" && [ "$value" = "$7" ]
+after() { drive command "$title" "$1" && pane_with "$2"; }
+file_dialog() { # COMMAND_ID CAPTION NAME: the pane after the file command, answered with NAME
+    drive command "$title" "$1" && drive set-text "$2" 1148 "$3" && drive command "$2" 1 &&
+        pane_with "${3^^}"
+}
+# An editor opened from the menu, one control changed, closed with OK. The dialog manager's loop
+# of a dialog ended with OK runs a moment after it is hidden; a command meanwhile would open the
+# next editor from inside it.
+edit() { # MENU_ID CAPTION ACTION CONTROL_ID [TEXT]
+    drive command "$title" "$1" && drive "$3" "$2" "${@:4}" && drive command "$2" 1 &&
+        drive gone "$2" && sleep 1
 }
 
-start_console() { wine "$console" </dev/null >/dev/null 2>&1 & }
 # The start-up load, of a file the editors could not take (the module's memory here is noise).
 cp second.gr8 default.gr8
-start_console
-check "console: the start-up load" pane_has $'Ustawienia odczytane z pliku:\r\ndefault.gr8'
-drive command "$title" 32773
-check "console: Exit closes it" drive gone "$title"
+wine "$windows/app/konsola_grt8.exe" </dev/null >/dev/null 2>&1 &
+step "console: the start-up load" drive text "$title" 1019
+step "console: Exit" drive command "$title" 32773
+step "console: closed" drive gone "$title"
 rm default.gr8
 
 # The rest starts from the zero image, which every editor takes.
 start_module --memory first.bin
-start_console
+wine "$windows/app/konsola_grt8.exe" </dev/null >/dev/null 2>&1 &
 drive wait "$title" && sleep 1 # its start-up done before the first editor
-check "console: general settings changed" \
-    edit_and_check 32782 "Ustawienia ogólne" 1000 set-text +48601 text +48601
-check "console: line settings changed" \
-    edit_and_check 32783 "Ustawienia linii meldunkowych" 1022 check "" checked 1
-check "console: SMS texts changed" \
-    edit_and_check 32784 "Teksty powiadomień" 1014 set-text Wlamanie text Wlamanie
-check "console: reports and control changed" \
-    edit_and_check 32785 "Ustawienia raportów i sterowania" 1037 check "" checked 1
-drive command "$title" 32772 && choose_file "Save As" "$(winepath -w "$work/zmiany.gr8")"
-check "console: a Save, under the upper-case name" pane_has "ZMIANY.GR8"
-drive command "$title" 32793
-check "console: COM5 chosen" pane_has "Wybrano port COM5"
-drive command "$title" 32780
-check "console: the version query" pane_has "Wersja modułu : G8v3.14"
-drive command "$title" 32775
-check "console: a send" pane_has "Restart modułu z nową konfiguracją...OK."
-drive command "$title" 32774
-check "console: a read" pane_has "Odczyt konfiguracji zakończony."
-drive command "$title" 32772 && choose_file "Save As" "$(winepath -w "$work/odczyt.gr8")"
-check "console: the read saved" pane_has "ODCZYT.GR8"
+step "console: the zero image saved" file_dialog 32772 "Save As" pusty.gr8
+step "console: general settings changed" edit 32782 "Ustawienia ogólne" set-text 1000 +48601
+step "console: line settings changed" edit 32783 "Ustawienia linii meldunkowych" click 1022
+step "console: SMS texts changed" edit 32784 "Teksty powiadomień" set-text 1014 Wlamanie
+step "console: reports and control changed" \
+    edit 32785 "Ustawienia raportów i sterowania" click 1037
+step "console: the changes saved" file_dialog 32772 "Save As" zmiany.gr8
+step "console: what the editors changed" "$grt8" diff PUSTY.GR8 ZMIANY.GR8
+step "console: COM5 chosen" after 32793 COM5
+step "console: the version" after 32780 Wersja
+step "console: a send" after 32775 "nową konfiguracją...OK."
+step "console: a read" after 32774 zakończony
+step "console: the read saved" file_dialog 32772 "Save As" odczyt.gr8
 "$grt8" read --port "$(cat ready)" -o linux-read.gr8 2>/dev/null
-check "console: the read, as the Linux build reads it" cmp -s ODCZYT.GR8 linux-read.gr8
-drive command "$title" 32771 && choose_file "Open" "$(winepath -w "$work/second.gr8")"
-check "console: a Load" pane_has "Odczytano konfigurację z pliku:"
-port_digit=${unmapped#COM}
-port_ids=(0 32776 32777 32778 32779 32793 32798 32799 32800 32801)
-drive command "$title" "${port_ids[$port_digit]}"
+step "console: the read as the Linux build reads it" cmp ODCZYT.GR8 linux-read.gr8
+step "console: a Load" file_dialog 32771 Open second.gr8
+ids=(0 32776 32777 32778 32779 32793 32798 32799 32800 32801)
+drive command "$title" "${ids[${unmapped#COM}]}"
 drive command "$title" 32780
-drive box konsola_grt8 >box || true
-check "console: a port that does not exist" contains box "Błąd otwarcia portu $unmapped !"
-drive gone konsola_grt8
-drive command "$title" 32773
-check "console: Exit after all that" drive gone "$title"
+step "console: a port that does not exist" drive text konsola_grt8 65535
+drive command konsola_grt8 1 && drive gone konsola_grt8
+step "console: the pane after it" drive text "$title" 1019
+# A close during a send waits for its end, so the module takes the whole configuration.
+drive command "$title" 32793 && drive command "$title" 32775 && sleep 2 && drive command "$title" 2
+step "console: closed after the send" drive gone "$title"
 stop_module
-cp dump.bin console-dump.bin
-start_module --memory first.bin
-"$grt8" send --port "$(cat ready)" ZMIANY.GR8 2>/dev/null
-stop_module
-check "console: the module's memory after the send, as the Linux build leaves it" \
-    cmp -s dump.bin console-dump.bin
+step "console: the module after its send, as the Linux build leaves it" \
+    cmp dump.bin expected-dump.bin
 
-if [ "$failures" -ne 0 ]; then
-    echo "grt8.exe against a COM port under Wine: $failures checks failed; last output:" >&2
-    cat out err >&2
-    exit 1
-fi
-echo "grt8.exe against a COM port under Wine: every check passed"
+diff -u "$expected" transcript >&2 && echo "grt8.exe and konsola_grt8.exe under Wine: as expected"

@@ -1,7 +1,6 @@
 #include "platform/menu.h"
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/menu_bar.h"
-#include "tests/ui/qt/qt_test_support.h"
 #include "tests/ui/ui_test_support.h"
 
 #include <QApplication>
@@ -10,32 +9,24 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
-
-bool WithNextQtDialog(const std::function<void()>& action,
-                      const std::function<void(QDialog&)>& inspect) {
-    bool seen = false;
-    QTimer poll;
-    poll.setInterval(5);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr || !dialog->isVisible() || seen) {
-            return;
-        }
-        seen = true;
-        inspect(*dialog);
-        if (dialog->isVisible()) {
-            dialog->done(QDialog::Rejected);
-        }
-    });
-    poll.start();
-    action();
-    return seen;
-}
+#include <gtest/gtest.h>
 
 bool WithNextModalDialog(const std::function<void()>& action,
                          const std::function<void(CDialog&)>& inspect) {
-    return WithNextQtDialog(
-        action, [&](QDialog& dialog) { inspect(dynamic_cast<DialogWindow&>(dialog).Owner()); });
+    bool seen = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = dynamic_cast<DialogWindow*>(QApplication::activeModalWidget());
+        if (dialog != nullptr && dialog->isVisible() && !std::exchange(seen, true)) {
+            inspect(dialog->Owner());
+            if (dialog->isVisible()) {
+                dialog->done(QDialog::Rejected);
+            }
+        }
+    });
+    poll.start(5);
+    action();
+    return seen;
 }
 
 void TypeInto(CDialog& dialog, int controlId, const std::string& text) {
@@ -50,7 +41,6 @@ void ClickButton(CDialog& dialog, int controlId) {
 void PressKey(CDialog& dialog, int controlId, TestKey key) {
     static const std::map<TestKey, std::pair<int, QString>> kKeys = {
         {TestKey::Escape, {Qt::Key_Escape, QString()}},
-        {TestKey::Enter, {Qt::Key_Enter, QString()}},
         {TestKey::Return, {Qt::Key_Return, QString()}},
         {TestKey::LetterA, {Qt::Key_A, QStringLiteral("a")}},
     };
@@ -67,6 +57,9 @@ void OpenPopupHolding(const CMenu& menu, int commandId) {
     popup->hide();
 }
 
-void RunLater(int milliseconds, const std::function<void()>& action) {
-    QTimer::singleShot(milliseconds, qApp, action);
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
 }

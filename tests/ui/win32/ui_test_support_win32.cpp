@@ -1,59 +1,28 @@
+#include "platform/application.h"
 #include "platform/win32/dialog_window.h"
 #include "platform/win32/wide_text.h"
 #include "tests/ui/ui_test_support.h"
 
+#include <gtest/gtest.h>
 #include <map>
+#include <utility>
 
 namespace {
 
-constexpr UINT kPollMilliseconds = 5;
+// What is to be done with the next modal dialog; empty once it has been done.
+std::function<void(CDialog&)> g_inspect;
 
-// The dialog the dialog manager is running modally on this thread, if any is showing.
-DialogWindow* ShownModalDialog() {
-    DialogWindow* found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM result) {
-            DialogWindow* dialog = DialogWindow::Of(window);
-            if (dialog != nullptr && dialog->RunByDialogManager() && IsWindowVisible(window)) {
-                *reinterpret_cast<DialogWindow**>(result) = dialog;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-struct ModalWatch {
-    const std::function<void(CDialog&)>* inspect = nullptr;
-    bool seen = false;
-};
-
-ModalWatch* g_watch = nullptr;
-
+// The dialog manager activates the modal dialog it runs.
 void CALLBACK PollForModalDialog(HWND, UINT, UINT_PTR, DWORD) {
-    DialogWindow* dialog = g_watch == nullptr || g_watch->seen ? nullptr : ShownModalDialog();
-    if (dialog == nullptr) {
+    DialogWindow* dialog = DialogWindow::Of(GetActiveWindow());
+    if (!g_inspect || dialog == nullptr || !dialog->RunByDialogManager() ||
+        !IsWindowVisible(dialog->Handle())) {
         return;
     }
-    g_watch->seen = true;
-    (*g_watch->inspect)(dialog->Owner());
+    std::exchange(g_inspect, nullptr)(dialog->Owner());
     if (DialogWindow::Of(dialog->Handle()) == dialog && IsWindowVisible(dialog->Handle())) {
         dialog->End(IDCANCEL);
     }
-}
-
-std::map<UINT_PTR, std::function<void()>>& LaterActions() {
-    static std::map<UINT_PTR, std::function<void()>> actions;
-    return actions;
-}
-
-void CALLBACK RunLaterAction(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    const std::function<void()> action = std::move(LaterActions()[timer]);
-    LaterActions().erase(timer);
-    action();
 }
 
 // Delivers what is queued for the thread as the dialog manager's loop of a modeless dialog
@@ -72,13 +41,13 @@ void DeliverQueuedMessages(HWND dialog) {
 
 bool WithNextModalDialog(const std::function<void()>& action,
                          const std::function<void(CDialog&)>& inspect) {
-    ModalWatch watch{&inspect};
-    ModalWatch* outer = std::exchange(g_watch, &watch);
-    const UINT_PTR timer = SetTimer(nullptr, 0, kPollMilliseconds, PollForModalDialog);
+    std::function<void(CDialog&)> outer = std::exchange(g_inspect, inspect);
+    const UINT_PTR timer = SetTimer(nullptr, 0, 5, PollForModalDialog);
     action();
     KillTimer(nullptr, timer);
-    g_watch = outer;
-    return watch.seen;
+    const bool seen = !g_inspect;
+    g_inspect = std::move(outer);
+    return seen;
 }
 
 void TypeInto(CDialog& dialog, int controlId, const std::string& text) {
@@ -93,7 +62,6 @@ void ClickButton(CDialog& dialog, int controlId) {
 void PressKey(CDialog& dialog, int controlId, TestKey key) {
     static const std::map<TestKey, std::pair<WPARAM, wchar_t>> kKeys = {
         {TestKey::Escape, {VK_ESCAPE, L'\x1b'}},
-        {TestKey::Enter, {VK_RETURN, L'\r'}},
         {TestKey::Return, {VK_RETURN, L'\r'}},
         {TestKey::LetterA, {'A', L'a'}},
     };
@@ -106,7 +74,8 @@ void PressKey(CDialog& dialog, int controlId, TestKey key) {
     DeliverQueuedMessages(window);
 }
 
-void RunLater(int milliseconds, const std::function<void()>& action) {
-    const UINT_PTR timer = SetTimer(nullptr, 0, static_cast<UINT>(milliseconds), RunLaterAction);
-    LaterActions()[timer] = action;
+int main(int argc, char* argv[]) {
+    UiToolkit toolkit(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
 }
