@@ -191,7 +191,7 @@ TEST_F(GeneralSettingsDlgTest, ChecksTheBoxesInTheirFixedOrder) {
     const std::tuple<int, std::string, std::string> steps[] = {
         {IDC_PHONE_1, "123456789012345", "Please enter no more than 14 characters."},
         {IDC_PHONE_2, "602 951 111", kBadPhone},
-        {IDC_SMSC_NUMBER, "+48-602951111", kBadPhone},
+        {IDC_SMSC_NUMBER, "+48٣602951111", kBadPhone},
         {IDC_SMS_LIMIT, "256", byteRange},
         {IDC_THERMOSTAT_1_HIGH, "x", notInteger},
         {IDC_THERMOSTAT_1_LOW, "1.5", notInteger},
@@ -200,7 +200,7 @@ TEST_F(GeneralSettingsDlgTest, ChecksTheBoxesInTheirFixedOrder) {
         {IDC_SIREN_TIME, "-1", byteRange},
         {IDC_THERMOSTAT_2_HIGH, "-100", temperature},
         {IDC_PIN, "abc🙂", "Please enter no more than 4 characters."},
-        {IDC_PIN, "żó🙂", "Numer PIN może zawierać tylko cyfry."},
+        {IDC_PIN, "12٣4", "Numer PIN może zawierać tylko cyfry."},
         {IDC_NETWORK_CODE, "65536", "Please enter an integer between 0 and 65535."},
     };
     dialog.ShowWindow(true);
