@@ -311,8 +311,9 @@ const SmsText kTexts[] = {
      std::string(30, 'r') + "$170$170$170$170$170$170$170$170$170$170"},
 };
 
-// All faults are typed at once: OK reports the first in the order of the texts, and once that is
-// put right the next. Nothing is written until every text is accepted.
+// The faults are typed at once: OK reports the first in the order of the texts, and once that is
+// put right the next; then the report holds a character the module cannot send. Nothing is
+// written until every text is accepted.
 TEST_F(SmsTextsDialog, ShowsTheStoredTextsAndWritesThemOnlyWhenAllAreAccepted) {
     ConfigImage expected = original;
     for (std::size_t text = 0; text < kSmsTextCount; ++text) {
