@@ -27,18 +27,17 @@ using Requests = std::vector<sim::Request>;
 constexpr int kMostOperations = 8;
 constexpr std::ptrdiff_t kReadTries = 8;
 constexpr std::uint8_t kUntouched = 0xEE;
-// Pacing waits end after one look at the virtual counter.
-constexpr std::int64_t kCounterStepNanoseconds = 20'000'000;
 
-// The far end of the line. Nothing arrives while the link reads, so what a read will take is
-// known when it starts: what is waiting, up to the count asked for.
+// The far end of the line. Nothing arrives while the link reads, so what a try should take is
+// known when it starts: what is waiting, up to a reply's length.
 struct Module {
     explicit Module(FuzzedDataProvider& input) : script(input) {
-        line.counterStepNanoseconds = kCounterStepNanoseconds;
+        // Pacing waits end after one look at the virtual counter.
+        line.counterStepNanoseconds = 20'000'000;
         line.module = [this](FakeSerialLine&, std::uint8_t byte) { Take(byte); };
-        line.onRead = [this](std::size_t count) {
-            const auto taken = static_cast<std::ptrdiff_t>(std::min(count, line.incoming.size()));
-            pieces.emplace_back(line.incoming.begin(), line.incoming.begin() + taken);
+        line.onRead = [this](std::size_t) {
+            const std::size_t taken = std::min(replyBytes, line.incoming.size());
+            pieces.emplace_back(line.incoming.begin(), std::next(line.incoming.begin(), taken));
         };
     }
 
@@ -63,6 +62,7 @@ struct Module {
     sim::SimulatedModule module{sim::Memory{}, "G8v1.23", sim::Faults{}};
     Requests requests;
     std::vector<Bytes> pieces;
+    std::size_t replyBytes = 0;
 };
 
 struct Step {
@@ -79,10 +79,11 @@ struct Step {
 };
 
 // A try takes a piece; the first whole reply whose check byte holds ends the read.
-Requests Read(CModuleLink& link, const Module& module, const Step& step) {
+Requests Read(CModuleLink& link, Module& module, const Step& step) {
     const std::size_t length = step.Fits() ? static_cast<std::size_t>(step.length) : 0;
     Bytes destination(length, kUntouched);
     const auto reads = static_cast<std::ptrdiff_t>(module.pieces.size());
+    module.replyBytes = length + 1;
     link.ReadMemory(destination.data(), step.length, step.address);
     const auto tries = module.pieces.begin() + reads;
     const auto good = std::find_if(tries, module.pieces.end(), [length](const Bytes& piece) {
@@ -90,13 +91,11 @@ Requests Read(CModuleLink& link, const Module& module, const Step& step) {
                std::accumulate(piece.begin(), piece.end(), 0U) % 256 == 0;
     });
     const bool read = step.Fits() && good != module.pieces.end();
-    Require(link.m_bBusy == !read);
-    Require(module.pieces.end() - tries == (read          ? good - tries + 1
-                                            : step.Fits() ? kReadTries
-                                                          : 0));
+    const std::ptrdiff_t expectedTries = read ? good - tries + 1 : step.Fits() ? kReadTries : 0;
+    Require(link.m_bBusy == !read && module.pieces.end() - tries == expectedTries);
     Require(destination ==
             (read ? Bytes(good->begin(), good->end() - 1) : Bytes(length, kUntouched)));
-    return Requests(module.pieces.end() - tries, step.Frame(sim::RequestKind::ReadMemory));
+    return Requests(expectedTries, step.Frame(sim::RequestKind::ReadMemory));
 }
 
 Requests Write(CModuleLink& link, const Step& step) {

@@ -1,8 +1,9 @@
 // SMS texts, checked against the codec's own other half: any 40 slot bytes decode to at most 160
 // ASCII characters that are stored again as the same bytes; any text is written into the slot
 // from its start and nothing after, ends with a byte 0 when stored shorter than the slot, and the
-// form it decodes to is stored as the same bytes again. Input: the 40 slot bytes, then the text,
-// which ends the input so that a read past its end is caught.
+// form it decodes to is stored as the same bytes again; plain ASCII is stored when it fits.
+// Input: the 40 slot bytes, then the text, which ends the input so that a read past its end is
+// caught.
 
 #include "editors/sms_text_codec.h"
 #include "fuzz_require.h"
@@ -76,5 +77,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (stored.result == SmsTextEncoding::Stored) {
         CheckStoredAgainFromDecoded(stored.slot);
     }
+    const bool plain = std::all_of(text.begin(), text.end(), [](char c) {
+        return IsAscii(c) && c != kCodeMark && c != static_cast<char>(kTextEnd);
+    });
+    Require(!plain || (stored.result == SmsTextEncoding::Stored) == (text.size() <= slot.size()));
     return 0;
 }
