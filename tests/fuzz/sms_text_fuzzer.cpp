@@ -1,5 +1,5 @@
-// SMS texts, checked against the codec's own other half: any 40 slot bytes decode to at most 160
-// ASCII characters that are stored again as the same bytes; any text is written into the slot
+// SMS texts, checked against the codec's own other half: any 40 slot bytes decode to ASCII
+// characters that are stored again as the same bytes; any text is written into the slot
 // from its start and nothing after, ends with a byte 0 when stored shorter than the slot, and the
 // form it decodes to is stored as the same bytes again; plain ASCII is stored when it fits.
 // Input: the 40 slot bytes, then the text, which ends the input so that a read past its end is
