@@ -1,127 +1,63 @@
-// Telephone numbers, checked against the codec's own other half: any ten slot bytes decode to a
-// number that encodes back to the same slot, and any text that fits the edit box is stored so
-// that it decodes to its digits behind its prefix. Nothing after the digit bytes is touched.
-// Slots are allocated at their exact size so that a step outside them is caught.
+// Telephone numbers, checked against the codec's own other half: what any ten slot bytes decode
+// to, and any text of the edit box, is stored so that it decodes to its digits behind its "+" or
+// "*", or to nothing when it is not a number, so a decoded number comes back as it was. Nothing
+// after the digit bytes is written. Input: the ten slot bytes, then the text, a character a byte.
 
 #include "editors/phone_number_codec.h"
 #include "fuzz_require.h"
 
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <algorithm>
-#include <array>
-#include <memory>
+#include <vector>
 
 namespace {
 
+// Exactly the slot's size, so a step outside it is caught.
+using Slot = std::vector<std::uint8_t>;
+
 constexpr std::size_t kFirstDigitByte = 2;
-constexpr std::size_t kMaxEditBoxCharacters = 14;
-// Bytes below this stand for themselves as characters; the rest start a character beyond
-// Latin-1, so digits and signs come often but any character can.
-constexpr std::uint8_t kFirstWideCharacterByte = 0xF0;
-
-using SlotBytes = std::array<std::uint8_t, kPhoneNumberSlotSize>;
-
-class ExactSlot {
-public:
-    explicit ExactSlot(const SlotBytes& bytes) : m_bytes(new std::uint8_t[kPhoneNumberSlotSize]) {
-        std::copy(bytes.begin(), bytes.end(), m_bytes.get());
-    }
-    PhoneNumberSlot slot() { return PhoneNumberSlot(m_bytes.get(), kPhoneNumberSlotSize); }
-    ConstPhoneNumberSlot view() const {
-        return ConstPhoneNumberSlot(m_bytes.get(), kPhoneNumberSlotSize);
-    }
-    // The bytes from `from` on are those of `other`.
-    bool TailEquals(const SlotBytes& other, std::size_t from) const {
-        return from >= kPhoneNumberSlotSize ||
-               std::equal(other.begin() + static_cast<std::ptrdiff_t>(from), other.end(),
-                          m_bytes.get() + from);
-    }
-
-private:
-    std::unique_ptr<std::uint8_t[]> m_bytes;
-};
+constexpr std::size_t kEditBoxCharacters = 14;
 
 bool IsDigit(char32_t c) {
     return c >= U'0' && c <= U'9';
 }
 
-bool IsSign(char32_t c) {
-    return c == U'+' || c == U'*';
+std::u32string Decoded(const Slot& slot) {
+    return DecodePhoneNumber(ConstPhoneNumberSlot(slot.data(), kPhoneNumberSlotSize));
 }
 
-std::size_t DigitBytes(std::size_t digits) {
-    return kFirstDigitByte + (digits + 1) / 2;
+// Stores `text` over `old` and decodes what was stored.
+std::u32string StoredAndDecoded(const Slot& old, std::u32string_view text) {
+    Slot slot(old);
+    EncodePhoneNumber(text, PhoneNumberSlot(slot.data(), kPhoneNumberSlotSize));
+    const auto digits = static_cast<std::size_t>(std::count_if(text.begin(), text.end(), IsDigit));
+    const std::size_t used = std::min(kFirstDigitByte + (digits + 1) / 2, slot.size());
+    Require(std::equal(slot.begin() + static_cast<std::ptrdiff_t>(used), slot.end(),
+                       old.begin() + static_cast<std::ptrdiff_t>(used)));
+    return Decoded(slot);
 }
 
-std::u32string PrefixOf(const std::u32string& text) {
-    return !text.empty() && !IsDigit(text[0]) ? text.substr(0, 1) : U"";
-}
-
-std::u32string EditBoxText(FuzzedDataProvider& input) {
-    std::u32string text;
-    const std::size_t length = input.ConsumeIntegralInRange<std::size_t>(0, kMaxEditBoxCharacters);
-    while (text.size() < length && input.remaining_bytes() > 0) {
-        const std::uint8_t byte = input.ConsumeIntegral<std::uint8_t>();
-        text.push_back(byte < kFirstWideCharacterByte
-                           ? char32_t{byte}
-                           : input.ConsumeIntegralInRange<char32_t>(0x100, 0x10FFFF));
+// The digits behind "+" or "*"; another first character is dropped, a later one leaves nothing.
+std::u32string NumberOf(std::u32string text) {
+    if (!IsStorablePhoneNumber(text)) {
+        return {};
     }
-    return text;
-}
-
-// What decodes is a prefix ("+", "*" or none) and 1 to 16 digits, and a number of decimal digits
-// is stored again as it was: the same type and digits, nothing after them touched.
-void CheckDecode(const SlotBytes& bytes) {
-    const ExactSlot slot(bytes);
-    const std::u32string text = DecodePhoneNumber(slot.view());
-    if (text.empty()) {
-        return;
+    if (!text.empty() && !IsDigit(text[0]) && text[0] != U'+' && text[0] != U'*') {
+        text.erase(0, 1);
     }
-    const std::u32string prefix = IsSign(text[0]) ? text.substr(0, 1) : U"";
-    const std::size_t digits = text.size() - prefix.size();
-    Require(digits >= 1 && digits <= kMaxPhoneNumberDigits && digits == bytes[0]);
-    if (std::all_of(text.begin() + static_cast<std::ptrdiff_t>(prefix.size()), text.end(),
-                    IsDigit)) {
-        ExactSlot again(bytes);
-        EncodePhoneNumber(text, again.slot());
-        Require(DecodePhoneNumber(again.view()) == text && again.view()[1] == bytes[1]);
-        Require(again.TailEquals(bytes, DigitBytes(digits)));
-    }
-}
-
-// A storable text decodes as its digits behind "+" or "*" when it starts with one; a text that is
-// not storable leaves no number. Nothing after the bytes of the digits before a refusal changes.
-void CheckEncode(const SlotBytes& old, const std::u32string& text) {
-    ExactSlot slot(old);
-    EncodePhoneNumber(text, slot.slot());
-    const std::u32string decoded = DecodePhoneNumber(slot.view());
-    const std::u32string prefix = PrefixOf(text);
-    const auto digitsEnd = std::find_if_not(
-        text.begin() + static_cast<std::ptrdiff_t>(prefix.size()), text.end(), IsDigit);
-    const std::u32string digits(text.begin() + static_cast<std::ptrdiff_t>(prefix.size()),
-                                digitsEnd);
-    const bool storable = IsStorablePhoneNumber(text);
-    Require(storable == (digitsEnd == text.end()));
-    const std::u32string kept = !prefix.empty() && IsSign(prefix[0]) ? prefix : U"";
-    Require(decoded == (storable && !digits.empty() ? kept + digits : U""));
-    Require(slot.TailEquals(old, DigitBytes(digits.size())));
-}
-
-SlotBytes ConsumeSlotBytes(FuzzedDataProvider& input) {
-    SlotBytes bytes{};
-    for (std::uint8_t& byte : bytes) {
-        byte = input.ConsumeIntegral<std::uint8_t>();
-    }
-    return bytes;
+    return std::any_of(text.begin(), text.end(), IsDigit) ? text : U"";
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    FuzzedDataProvider input(data, size);
-    const SlotBytes bytes = ConsumeSlotBytes(input);
-    CheckDecode(bytes);
-    CheckEncode(bytes, EditBoxText(input));
+    Slot slot(kPhoneNumberSlotSize);
+    const std::size_t slotBytes = std::min(size, slot.size());
+    std::copy_n(data, slotBytes, slot.begin());
+    const std::u32string typed(data + slotBytes,
+                               data + std::min(size, slotBytes + kEditBoxCharacters));
+
+    for (const std::u32string& number : {Decoded(slot), typed}) {
+        Require(StoredAndDecoded(slot, number) == NumberOf(number));
+    }
     return 0;
 }
