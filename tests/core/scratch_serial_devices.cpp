@@ -67,3 +67,15 @@ void ScratchSerialDevices::AddUsbTty(const std::string& name, const std::string&
     WriteText(usbDevice / "product", product);
     WriteText(usbDevice / "serial", serialNumber);
 }
+
+void ScratchSerialDevices::AddBuiltInTty(const std::string& name, const std::string& type) {
+    AddNode(name);
+    const fs::path ttyFolder = m_roots.sys / "class/tty" / name;
+    const fs::path device = m_roots.sys / "devices/platform/serial8250" / name;
+    fs::create_directories(device / "driver");
+    fs::create_directories(ttyFolder);
+    fs::create_directory_symlink(device, ttyFolder / "device");
+    if (!type.empty()) {
+        WriteText(ttyFolder / "type", type);
+    }
+}

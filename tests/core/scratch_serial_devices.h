@@ -25,6 +25,9 @@ public:
     // A USB adapter's tty in the device tree, with what the adapter says about itself.
     void AddUsbTty(const std::string& name, const std::string& vendor, const std::string& product,
                    const std::string& serialNumber);
+    // A built-in port: its device node, its tty with a driver, and the UART type the kernel
+    // reports for it when `type` is given ("0" when no UART answers).
+    void AddBuiltInTty(const std::string& name, const std::string& type);
 
 private:
     TemporaryFolder m_folder;
