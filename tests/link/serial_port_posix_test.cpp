@@ -1,6 +1,7 @@
 #include "link/module_link.h"
 #include "platform/serial_port_device.h"
 
+#include <chrono>
 #include <gtest/gtest.h>
 
 #include <pty.h>
@@ -26,5 +27,20 @@ TEST(SerialPortPosixTest, TheLinkGetsARawLineOfItsOwnAtTheModulesSpeed) {
     EXPECT_EQ(OpenSerialPortDevice(pty).error.reason, PortOpenReason::InUse);
     EXPECT_EQ(OpenSerialPortDevice("/dev/null").error.reason, PortOpenReason::NotASerialPort);
     theLink.ClosePort();
+
+    // A read waits its whole timeout for bytes that do not come (100 ms + 10 ms a byte asked
+    // for); once the line is hung up it ends at once, and writes fail.
+    SerialPortOpenResult opened = OpenSerialPortDevice(pty);
+    ASSERT_NE(opened.port, nullptr);
+    ASSERT_TRUE(opened.port->SetTimeouts({0, 10, 100, 0, 100}));
+    ASSERT_EQ(write(master, "ab", 2), 2);
+    std::uint8_t buffer[64];
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(opened.port->Read(buffer, 10), 2U);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(200));
     close(master);
+    start = std::chrono::steady_clock::now();
+    EXPECT_EQ(opened.port->Read(buffer, 64), 0U);
+    EXPECT_FALSE(opened.port->WriteByte('v'));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
 }
