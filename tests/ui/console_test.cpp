@@ -119,8 +119,9 @@ TEST_F(ConsoleTest, StartupLoadsTheNamedOrDefaultFile) {
     }
 }
 
-// Every menu item with its label and every command in one session. A port choice replaces the
-// whole log and moves the only check mark; keys neither close the window nor change the pane.
+// The menu bar's popups in order, every menu item with its label and every command in one
+// session. A port choice replaces the whole log and moves the only check mark; keys (either Enter
+// among them) neither close the window nor change the pane.
 TEST_F(ConsoleTest, EveryMenuCommandInOneSession) {
     CConsoleDlg& window = Start();
     transcript += "popups" + PopupTitles(window.Menu()) + "\n";
