@@ -119,10 +119,12 @@ TEST_F(ConsoleTest, StartupLoadsTheNamedOrDefaultFile) {
     }
 }
 
-// Every menu item with its label and every command in one session. A port choice replaces the
-// whole log and moves the only check mark; keys neither close the window nor change the pane.
+// The menu bar's popups in order, every menu item with its label and every command in one
+// session. A port choice replaces the whole log and moves the only check mark; keys (either Enter
+// among them) neither close the window nor change the pane.
 TEST_F(ConsoleTest, EveryMenuCommandInOneSession) {
     CConsoleDlg& window = Start();
+    transcript += "popups" + PopupTitles(window.Menu()) + "\n";
     for (int id = 0; id <= 0xFFFF; ++id) {
         if (const std::string label = window.Menu().GetMenuString(id); !label.empty()) {
             transcript += "item " + std::to_string(id) + " " + label + "\n";
@@ -136,7 +138,8 @@ TEST_F(ConsoleTest, EveryMenuCommandInOneSession) {
     }
     window.m_strLog = "log\r\n";
     for (const int target : {IDC_LOG, 0}) {
-        for (const TestKey key : {TestKey::Escape, TestKey::Return, TestKey::LetterA}) {
+        for (const TestKey key :
+             {TestKey::Escape, TestKey::Return, TestKey::KeypadEnter, TestKey::LetterA}) {
             PressKey(window, target, key);
         }
         Step(target == 0 ? "keys at the window" : "keys in the pane");

@@ -48,10 +48,13 @@ bool WithNextModalDialog(const std::function<void()>& action,
 void TypeInto(CDialog& dialog, int controlId, const std::string& text);
 void ClickButton(CDialog& dialog, int controlId);
 
-enum class TestKey { Escape, Return, LetterA };
+enum class TestKey { Escape, Return, KeypadEnter, LetterA };
 // Presses a key with the focus in the control, or on the window itself for id 0.
 void PressKey(CDialog& dialog, int controlId, TestKey key);
 
 // Opens the popup of the menu bar that holds the item, as a click on its title does, and closes
 // it again (the Qt backend only: the popups of the Win32 one open in a modal loop of their own).
 void OpenPopupHolding(const CMenu& menu, int commandId);
+
+// The titles of the menu bar's popups in the order the bar shows them, each after a " | ".
+std::string PopupTitles(const CMenu& menu);

@@ -42,12 +42,14 @@ void PressKey(CDialog& dialog, int controlId, TestKey key) {
     static const std::map<TestKey, std::pair<int, QString>> kKeys = {
         {TestKey::Escape, {Qt::Key_Escape, QString()}},
         {TestKey::Return, {Qt::Key_Return, QString()}},
+        {TestKey::KeypadEnter, {Qt::Key_Enter, QString()}},
         {TestKey::LetterA, {Qt::Key_A, QStringLiteral("a")}},
     };
     const auto& [code, text] = kKeys.at(key);
     QWidget* target = controlId == 0 ? &dialog.Window() : ToWidget(dialog.GetDlgItem(controlId));
     target->setFocus();
-    QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, text);
+    QKeyEvent press(QEvent::KeyPress, code,
+                    key == TestKey::KeypadEnter ? Qt::KeypadModifier : Qt::NoModifier, text);
     QApplication::sendEvent(target, &press);
 }
 
@@ -55,6 +57,14 @@ void OpenPopupHolding(const CMenu& menu, int commandId) {
     auto* popup = qobject_cast<QMenu*>(menu.Bar().Item(commandId)->parent());
     popup->popup(QPoint(0, 0));
     popup->hide();
+}
+
+std::string PopupTitles(const CMenu& menu) {
+    std::string titles;
+    for (const QAction* popup : menu.Bar().bar->actions()) {
+        titles += " | " + popup->text().toStdString();
+    }
+    return titles;
 }
 
 int main(int argc, char* argv[]) {

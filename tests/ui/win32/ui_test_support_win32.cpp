@@ -1,5 +1,7 @@
 #include "platform/application.h"
+#include "platform/menu.h"
 #include "platform/win32/dialog_window.h"
+#include "platform/win32/menu_bar.h"
 #include "platform/win32/wide_text.h"
 #include "tests/ui/ui_test_support.h"
 
@@ -63,15 +65,28 @@ void PressKey(CDialog& dialog, int controlId, TestKey key) {
     static const std::map<TestKey, std::pair<WPARAM, wchar_t>> kKeys = {
         {TestKey::Escape, {VK_ESCAPE, L'\x1b'}},
         {TestKey::Return, {VK_RETURN, L'\r'}},
+        {TestKey::KeypadEnter, {VK_RETURN, L'\r'}},
         {TestKey::LetterA, {'A', L'a'}},
     };
     const auto& [code, character] = kKeys.at(key);
     HWND window = dialog.Window().Handle();
     HWND target = controlId == 0 ? window : dialog.Window().Control(controlId);
     SetFocus(target);
-    PostMessageW(target, WM_KEYDOWN, code, 1);
-    PostMessageW(target, WM_CHAR, character, 1);
+    // The keypad's Enter differs from the main one only by the extended-key flag.
+    const LPARAM flags = key == TestKey::KeypadEnter ? 1 | 1 << 24 : 1;
+    PostMessageW(target, WM_KEYDOWN, code, flags);
+    PostMessageW(target, WM_CHAR, character, flags);
     DeliverQueuedMessages(window);
+}
+
+std::string PopupTitles(const CMenu& menu) {
+    std::string titles;
+    for (int at = 0; at < GetMenuItemCount(menu.Bar().menu); ++at) {
+        wchar_t title[64] = {};
+        GetMenuStringW(menu.Bar().menu, at, title, 64, MF_BYPOSITION);
+        titles += " | " + Narrow(title);
+    }
+    return titles;
 }
 
 int main(int argc, char* argv[]) {
