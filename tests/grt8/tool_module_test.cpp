@@ -82,8 +82,7 @@ TEST_F(ToolModuleTest, ModulesThatStopAnswering) {
 // A USB adapter is COM1, a variable names COM2, and what an adapter says of itself cannot drive
 // the terminal. What cannot be made to happen here is explained directly.
 TEST_F(ToolModuleTest, PortsAndWhatKeepsThemShut) {
-    Mark("$DEV", devices.Roots().dev.string());
-    devices.AddNode("ttyUSB0");
+    Mark("$DEV", std::filesystem::path(devices.AddNode("ttyUSB0")).parent_path().string());
     devices.AddStableName("usb-FTDI_FT232R_USB_UART_A10K3XYZ-if00-port0", "ttyUSB0");
     devices.AddUsbTty("ttyUSB0", "FTDI", "FT232R\x1b[2J USB UART", "A10K3XYZ");
     setenv("GRT8_COM2", (folder / "ttyACM5").c_str(), 1);
