@@ -46,6 +46,8 @@ TEST_F(ToolModuleTest, AModuleReadSentAndComparedWithAFile) {
                                     {{"read", "--port", "$PORT", "-o", "$DIR/blocked.gr8"}, true},
                                     {{"send", "--port=$PORT", "$DIR/sample.gr8"}, true},
                                     {{"diff", "$DIR/odd.gr8", "--port", "$PORT"}},
+                                    {{"diff", "--port", "com6", "$DIR/odd.gr8"}},
+                                    {{"diff", "--port", "$PORT", "--port=COM6"}},
                                 }));
     ConfigImage read = OddConfiguration();
     std::fill(read.begin() + kModuleMemorySize, read.end(), 0);
@@ -58,14 +60,18 @@ TEST_F(ToolModuleTest, AModuleReadSentAndComparedWithAFile) {
     EXPECT_EQ(ReadAllBytes(folder / "memory.bin"), Memory(sent));
 }
 
-// A failed read leaves the file it was to write as it was, and nothing beside it.
-TEST_F(ToolModuleTest, ModulesThatStopAnswering) {
+// A failed read leaves the file it was to write as it was, and nothing beside it. A failed send
+// says whether the module may hold part of the file: it may once block 1 was begun.
+TEST_F(ToolModuleTest, ModulesThatStopAnsweringOrKeepWrongBytes) {
     const std::vector<unsigned char> sample = ReadAllBytes(folder / "sample.gr8");
     ExpectTranscript(
         "failures",
         WithModule({"--silent"}, {{{"version", "--port", "$PORT"}},
                                   {{"read", "--port", "$PORT", "-o", "$DIR/sample.gr8"}},
-                                  {{"diff", "$DIR/sample.gr8", "--port", "$PORT"}}}) +
+                                  {{"diff", "$DIR/sample.gr8", "--port", "$PORT"}},
+                                  {{"send", "--port", "$PORT", "$DIR/sample.gr8"}}}) +
+            WithModule({"--corrupt-write", "1:4"},
+                       {{{"send", "--port", "$PORT", "$DIR/sample.gr8"}, true}}) +
             WithModule({"--hang-up-after", "3"},
                        {{{"send", "--port", "$PORT", "$DIR/sample.gr8"}}}) +
             WithModule({"--hang-up-after", "2"},

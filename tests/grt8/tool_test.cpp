@@ -5,6 +5,7 @@
 #include "tool_fixture.h"
 #include "tools/grt8/grt8_tool.h"
 #include "tools/grt8/json_report.h"
+#include "tools/grt8/progress_log.h"
 #include "tools/grt8/text_report.h"
 
 #include <nlohmann/json.hpp>
@@ -87,6 +88,20 @@ TEST(JsonReportTest, ACheckWordThatDoesNotMatch) {
     file.computedCheckWord = 1;
     EXPECT_EQ(nlohmann::json::parse(FormatJsonReport("f", file, {}))["checkWord"].dump(),
               R"({"computed":1,"matches":false,"stored":6699})");
+}
+
+// An operation that ends in the middle of a line has it ended before the tool's own line.
+TEST(ProgressLogTest, AnUnfinishedLineEndsBeforeTheToolsOwn) {
+    const std::string open = "Restart modułu z nową konfiguracją...";
+    for (const bool terminal : {false, true}) {
+        std::ostringstream out;
+        ProgressLog log(out, terminal);
+        log.AppendToLogPane(open);
+        log.Finish();
+        log.WriteLine("grt8: done");
+        // A terminal has the line on its status line until then.
+        EXPECT_EQ(out.str(), (terminal ? open + "\r\033[K" : "") + open + "\ngrt8: done\n");
+    }
 }
 
 // The captions of a dialog as one-line texts: line breaks and runs of blanks become one blank.
