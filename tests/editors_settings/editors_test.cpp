@@ -115,7 +115,7 @@ const std::tuple<int, std::string, std::string, std::size_t, std::string_view> k
     {IDC_THERMOSTAT_2_LOW, "0", "7", kThermostat2LowOffset, "\x07"sv},
     {IDC_THERMOSTAT_2_HIGH, "30", "-3", kThermostat2HighOffset, "\xFD"sv},
     {IDC_SMS_LIMIT, "20", " \t+33 ", kSmsLimitOffset, "\x21"sv},
-    {IDC_SIREN_TIME, "90", "44", kSirenTimeOffset, "\x2C"sv},
+    {IDC_SIREN_TIME, "90", "044", kSirenTimeOffset, "\x2C"sv},
 };
 
 const std::string kBadPhone =
@@ -198,6 +198,15 @@ TEST_F(GeneralSettingsDlgTest, ChecksTheBoxesInTheirFixedOrder) {
         {IDC_THERMOSTAT_1_LOW, "-26", temperature},
         {IDC_THERMOSTAT_1_HIGH, "200", temperature},
         {IDC_SIREN_TIME, "-1", byteRange},
+        {IDC_SIREN_TIME, "99999999999999999999", byteRange},
+        {IDC_SIREN_TIME, "", notInteger},
+        {IDC_SIREN_TIME, "+", notInteger},
+        {IDC_SIREN_TIME, "- 5", notInteger},
+        {IDC_SIREN_TIME, "5 5", notInteger},
+        {IDC_SIREN_TIME, "0x10", notInteger},
+        {IDC_SIREN_TIME, "1e3", notInteger},
+        {IDC_SIREN_TIME, "12,5", notInteger},
+        {IDC_SIREN_TIME, "٣", notInteger},
         {IDC_THERMOSTAT_2_HIGH, "-100", temperature},
         {IDC_PIN, "abc🙂", "Please enter no more than 4 characters."},
         {IDC_PIN, "12٣4", "Numer PIN może zawierać tylko cyfry."},
