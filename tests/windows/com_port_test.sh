@@ -68,12 +68,21 @@ start_module --memory second.bin
 "$grt8" read --port "$(cat ready)" -o second.gr8 2>/dev/null
 stop_module
 start_module --memory first.bin
+"$grt8" read --port "$(cat ready)" -o expected-first.gr8 2>/dev/null
 "$grt8" send --port "$(cat ready)" second.gr8 2>/dev/null
 stop_module
 mv dump.bin expected-dump.bin
 
 start_module --memory first.bin
+step "version" grt8_exe version --port COM1
+# Over a longer file, which only a whole replacement leaves equal to the Linux build's read.
+cat second.gr8 second.gr8 >first.gr8
+step "read over an existing file" grt8_exe read --port COM1 -o first.gr8
+step "read: the file as the Linux build reads it" cmp first.gr8 expected-first.gr8
+step "read: no temporary file left" find . -maxdepth 1 -name "*.saving"
+step "diff --port, the module holding another configuration" grt8_exe diff second.gr8 --port COM1
 step "send" grt8_exe send --port COM1 second.gr8
+step "diff --port, the module holding the file sent" grt8_exe diff second.gr8 --port COM1
 step "the link's port settings on the module's line" sh -c 'GRT8_TEST_COM=COM1 wine "$0" \
     --gtest_brief=1 --gtest_filter=SerialPortWin32Test.* | grep -c "PASSED  ] 1 test"' "$link_tests"
 stop_module
@@ -81,6 +90,11 @@ step "the module's memory as the Linux build leaves it" cmp dump.bin expected-du
 step "a COM port with nothing behind it" grt8_exe version --port "$unmapped"
 start_module --memory first.bin --hang-up-after 3
 step "hang-up during a send" grt8_exe send --port COM1 second.gr8
+stop_module
+start_module --memory first.bin --hang-up-after 2
+cp second.gr8 kept.gr8
+step "hang-up during a read" grt8_exe read --port COM1 -o kept.gr8
+step "hang-up during a read: the existing file as it was" cmp kept.gr8 second.gr8
 stop_module
 
 # The console, konsola_grt8.exe, driven from outside through its windows (needs a display).
