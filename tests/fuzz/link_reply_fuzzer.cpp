@@ -35,7 +35,10 @@ struct Module {
         // Pacing waits end after one look at the virtual counter.
         line.counterStepNanoseconds = 20'000'000;
         line.module = [this](FakeSerialLine&, std::uint8_t byte) { Take(byte); };
-        line.onRead = [this](std::size_t) {
+        line.onEvent = [this](const std::string& event) {
+            if (!event.starts_with("read ")) {
+                return;
+            }
             const std::size_t taken = std::min(replyBytes, line.incoming.size());
             pieces.emplace_back(line.incoming.begin(), std::next(line.incoming.begin(), taken));
         };
